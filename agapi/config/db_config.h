@@ -1,0 +1,52 @@
+// Database configuration family: the string-valued token sets and the get,
+// update and reset sequences that its entry points share.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "frame/frame.h"
+#include "frame/marshal.h"
+#include "vrxagapi/config.h"
+
+namespace vrx::config {
+
+// A string-valued token and the width of the output field a get fills.
+struct TextToken {
+    std::uint16_t token;
+    std::uint16_t width;
+};
+
+// The tokens an entry point treats as string-valued; any other token's
+// value is passed through untouched.
+struct TokenSet {
+    const TextToken *tokens;
+    std::size_t size;
+
+    // The output width of a string-valued token, 0 for any other token.
+    std::uint32_t width_of(std::uint16_t token) const;
+    bool holds(std::uint16_t token) const { return width_of(token) != 0; }
+};
+
+extern const TokenSet kAllDbTextTokens;       // SQLGXDB, SQLGDDB, SQLGUDB
+extern const TokenSet kExtendedGetTextTokens;  // SQLGXDBC
+extern const TokenSet kExtendedUpdateTextTokens;  // SQLGEUDB
+
+using CoreGet = std::int32_t(VRX_STDCALL *)(char *, std::uint32_t, vrxConfigItem *, sqlca *);
+
+// Reads configuration values: terminates the alias, calls the core, puts the
+// alias back and blank-fills the string values, whatever the core result.
+std::int32_t get_config(CoreGet core, char *dbAlias, std::uint32_t dbAliasLen, std::uint32_t count,
+                        vrxConfigItem *items, sqlca *ca, const TokenSet &texts);
+
+// Updates configuration values: terminates the alias, then each string value
+// in place (one scratch record per value, requested from `site`), calls the
+// core and puts everything back, values first.
+std::int32_t update_config(char *dbAlias, std::uint32_t dbAliasLen, std::uint32_t count,
+                           std::uint16_t *valueLens, vrxConfigItem *items, sqlca *ca, const TokenSet &texts,
+                           const ScratchSite &site, const Tag &tag);
+
+// Resets the configuration to its defaults.
+std::int32_t reset_config(char *dbAlias, std::uint32_t dbAliasLen, sqlca *ca);
+
+}  // namespace vrx::config

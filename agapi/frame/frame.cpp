@@ -1,0 +1,48 @@
+#include "frame.h"
+
+#include <cstring>
+
+#include "vrxplatform/services.h"
+
+namespace vrx {
+
+namespace {
+
+void set_code_and_tag(sqlca *ca, std::int32_t code, const Tag &tag) {
+    ca->sqlcode = code;
+    std::memcpy(ca->sqlerrp, tag.text, sizeof tag.text);
+}
+
+std::int32_t refuse(sqlca *ca, std::int32_t code, const Tag &tag) {
+    set_code_and_tag(ca, code, tag);
+    sqlofica(ca);
+    return code;
+}
+
+}  // namespace
+
+bool app_data_ready(sqlca *ca) {
+    if (sqlo_create_init_app_data(kAppDataCode) == 0) return true;
+    if (ca != nullptr) ca->sqlcode = kSqlInitFailed;
+    return false;
+}
+
+std::int32_t report_no_memory(sqlca *ca, const Tag &tag) {
+    if (sqloincaChkptr(ca) == 0 && ca != nullptr) set_code_and_tag(ca, kSqlNoMemory, tag);
+    return kSqlNoMemory;
+}
+
+std::optional<std::int32_t> guarded_refusal(sqlca *ca, const Tag &tag) {
+    if (ca == nullptr) return kNoSqlca;
+    if (sqlo_create_init_app_data(kAppDataCode) != 0) return refuse(ca, kSqlInitFailed, tag);
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> guarded_refusal(sqlca *ca, const void *record, const Tag &tag) {
+    if (ca == nullptr) return kNoSqlca;
+    if (record == nullptr) return refuse(ca, kSqlNoRecord, tag);
+    if (sqlo_create_init_app_data(kAppDataCode) != 0) return refuse(ca, kSqlInitFailed, tag);
+    return std::nullopt;
+}
+
+}  // namespace vrx

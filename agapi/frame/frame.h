@@ -1,0 +1,54 @@
+// The call frame every converting entry point runs around its core call:
+// initialisation, the memory-failure report and the guarded refusals. Each
+// entry point calls these steps itself, in its own order, so that the frame
+// stays visible in every entry point.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "vrxagapi/common.h"
+
+namespace vrx {
+
+// Passed unchanged to the application-data initialisation by every entry point.
+constexpr std::uint32_t kAppDataCode = 0x8E8215;
+
+constexpr std::int32_t kSqlInitFailed = -1022;
+constexpr std::int32_t kSqlNoMemory = -83;
+constexpr std::int32_t kSqlNoRecord = -1078;
+constexpr std::int32_t kNoSqlca = -1;
+
+// The 8-byte name of an entry point that the library puts into sqlerrp.
+// A seven-letter tag keeps its terminating NUL as the eighth byte.
+struct Tag {
+    char text[8];
+};
+
+template <std::size_t N>
+constexpr Tag make_tag(const char (&letters)[N]) {
+    static_assert(N == 8 || N == 9, "a tag has seven or eight letters");
+    Tag tag{};
+    for (std::size_t i = 0; i < 8; ++i) tag.text[i] = letters[i];
+    return tag;
+}
+
+// Standard frame, step 1. False when the application data could not be
+// set up: sqlcode is then -1022 and the entry point returns 0 at once.
+bool app_data_ready(sqlca *ca);
+
+// Memory-failure path: when the system lets the library use the sqlca,
+// sets sqlcode -83 and the tag. Returns -83, the entry point's result.
+std::int32_t report_no_memory(sqlca *ca, const Tag &tag);
+
+// Guarded frame for an entry point without a parameter record: a null
+// sqlca gives -1, a failed initialisation -1022 with the tag and sqlofica.
+// Empty when the call may go on.
+std::optional<std::int32_t> guarded_refusal(sqlca *ca, const Tag &tag);
+
+// Guarded frame for a versioned entry point: as above, with a null record
+// refused by -1078 between the two.
+std::optional<std::int32_t> guarded_refusal(sqlca *ca, const void *record, const Tag &tag);
+
+}  // namespace vrx

@@ -1,0 +1,81 @@
+#include "marshal.h"
+
+#include <cstring>
+
+#include "vrxplatform/services.h"
+
+namespace vrx {
+
+bool passes_check(const void *region, std::uint32_t length, CheckMode mode) {
+    if (sqlo_ptr_check_active() == 0) return true;
+    return sqlagcptr_real(region, length, static_cast<std::uint8_t>(mode)) == 0;
+}
+
+void *scratch_request(std::uint32_t size, const ScratchSite &site) {
+    void *block = nullptr;
+    if (sqlogmblkEx(0, size, 0, &block, site.file, site.line, 0) != 0) return nullptr;
+    return block;
+}
+
+void scratch_release(void *block) { sqlofmblkEx(block); }
+
+void TerminationSlot::replace(char *position) {
+    position_ = position;
+    saved_ = *position;
+    *position = '\0';
+}
+
+char *TerminationSlot::terminate(char *text, std::uint32_t length) {
+    if (text != nullptr && passes_check(text, length + 1u, CheckMode::Terminate)) replace(text + length);
+    return text;
+}
+
+char *TerminationSlot::terminate_trimmed(char *field, std::uint32_t width) {
+    if (width == 0 || !passes_check(field, width, CheckMode::Field)) return field;
+    std::uint32_t end = width - 1;
+    while (end > 0 && field[end - 1] == ' ') --end;
+    replace(field + end);
+    return field;
+}
+
+void TerminationSlot::restore() {
+    if (position_ == nullptr) return;
+    *position_ = saved_;
+    position_ = nullptr;
+}
+
+bool StringArrayTermination::push(std::uint32_t index, char *position, const ScratchSite &site) {
+    auto *record = static_cast<TerminationRecord *>(scratch_request(sizeof(TerminationRecord), site));
+    if (record == nullptr) return false;
+    record->index = index;
+    record->savedByte = static_cast<unsigned char>(*position);
+    record->next = head_;
+    head_ = record;
+    *position = '\0';
+    return true;
+}
+
+bool ScratchCopy::make(const char *text, std::uint32_t length, const ScratchSite &site) {
+    if (text == nullptr) return true;
+    block_ = static_cast<char *>(scratch_request(length + 1u, site));
+    if (block_ == nullptr) return false;
+    std::memcpy(block_, text, length);
+    block_[length] = '\0';
+    return true;
+}
+
+void ScratchCopy::release() {
+    if (block_ == nullptr) return;
+    scratch_release(block_);
+    block_ = nullptr;
+}
+
+void blank_fill(char *field, std::uint32_t width) {
+    if (!passes_check(field, width, CheckMode::Field)) return;
+    void *nul = std::memchr(field, '\0', width);
+    if (nul == nullptr) return;
+    char *from = static_cast<char *>(nul);
+    std::memset(from, ' ', static_cast<std::size_t>(field + width - from));
+}
+
+}  // namespace vrx

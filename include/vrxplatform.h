@@ -1,0 +1,8 @@
+/* Everything the library imports from the platform libraries. */
+#ifndef VRXPLATFORM_H
+#define VRXPLATFORM_H
+
+#include "vrxplatform/services.h"
+#include "vrxplatform/config.h"
+
+#endif

@@ -1,0 +1,83 @@
+/* Control interface of the platform stand-ins, for tests and examples only;
+ * it is not part of the library's interface.
+ *
+ * The stand-ins record every service and core call in order with its raw
+ * arguments, keep a ledger of scratch blocks with the source-file name and
+ * line of each request, and can be told to fail: the application-data
+ * initialisation, the k-th scratch request, pointer checks of chosen
+ * regions, and the sqlca preparation on a memory failure. */
+#ifndef VRXSTUB_H
+#define VRXSTUB_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "vrx_abi.h"
+
+VRX_BEGIN_DECLS
+
+enum { VRXSTUB_MAX_ARGS = 16, VRXSTUB_NAME = 40 };
+
+struct vrxstub_call {
+    char name[VRXSTUB_NAME];
+    uint32_t argc;
+    uintptr_t args[VRXSTUB_MAX_ARGS];
+};
+
+struct vrxstub_scratch_request {
+    char file[VRXSTUB_NAME];
+    uint32_t line;
+    uint32_t size;
+    int failed;
+};
+
+/* --- VRXSYS: recorder, ledger, faults of the system services --- */
+
+/* Forgets the call log, the scratch requests and every fault; outstanding
+ * blocks stay in the ledger (they are leaks for the test to report). */
+VRXSYS_LINK void VRX_CDECL vrxstub_reset(void);
+
+VRXSYS_LINK void VRX_CDECL vrxstub_record(const char *name, uint32_t argc, const uintptr_t *args);
+VRXSYS_LINK size_t VRX_CDECL vrxstub_call_count(void);
+VRXSYS_LINK const struct vrxstub_call *VRX_CDECL vrxstub_call_at(size_t index);
+
+/* sqlo_create_init_app_data returns `result` (0: succeed). */
+VRXSYS_LINK void VRX_CDECL vrxstub_set_init_result(int32_t result);
+/* The k-th scratch request from now fails (0: none fails). */
+VRXSYS_LINK void VRX_CDECL vrxstub_fail_scratch_at(uint32_t k);
+/* How many scratch requests were refused since the last reset. */
+VRXSYS_LINK uint32_t VRX_CDECL vrxstub_scratch_failures(void);
+VRXSYS_LINK void VRX_CDECL vrxstub_set_ptr_check(int active);
+/* sqloincaChkptr refuses the sqlca (returns nonzero). */
+VRXSYS_LINK void VRX_CDECL vrxstub_refuse_sqlca(int refuse);
+
+/* sqlagcptr_real and sqlocptrs refuse a check of `region`; a length or
+ * mode of 0 matches any. Refusals only matter while checking is active. */
+VRXSYS_LINK void VRX_CDECL vrxstub_refuse_region(const void *region, uint32_t length, uint8_t mode);
+VRXSYS_LINK int VRX_CDECL vrxstub_region_refused(const void *region, uint32_t length, uint8_t mode);
+
+VRXSYS_LINK size_t VRX_CDECL vrxstub_outstanding_blocks(void);
+/* Releases of blocks the ledger does not hold (double or foreign frees). */
+VRXSYS_LINK size_t VRX_CDECL vrxstub_bad_releases(void);
+VRXSYS_LINK size_t VRX_CDECL vrxstub_scratch_request_count(void);
+VRXSYS_LINK const struct vrxstub_scratch_request *VRX_CDECL vrxstub_scratch_request_at(size_t index);
+
+/* --- VRXAPP: per-function hooks and the model --- */
+
+/* A hook runs in place of the stand-in's own behaviour for one core
+ * function, while the caller's texts are terminated; its result is the core
+ * function's result. */
+typedef int32_t(VRX_CDECL *vrxstub_hook)(const struct vrxstub_call *call, void *context);
+VRXAPP_LINK void VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context);
+VRXAPP_LINK void VRX_CDECL vrxstub_clear_hooks(void);
+
+/* Forgets every database the model holds. */
+VRXAPP_LINK void VRX_CDECL vrxstub_reset_model(void);
+
+/* --- VRXWINT: trace-flag words --- */
+
+VRXWINT_LINK void VRX_CDECL vrxstub_set_trace_word(uint32_t byteOffset, uint32_t value);
+
+VRX_END_DECLS
+
+#endif

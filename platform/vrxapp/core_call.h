@@ -1,0 +1,51 @@
+// How every stand-in core function runs: it is recorded with its raw
+// arguments, then a test's hook runs in its place if one is set, else the
+// stand-in's own model.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+#include <type_traits>
+
+#include "vrxagapi/common.h"
+#include "vrxstub.h"
+
+namespace vrxapp {
+
+template <class T>
+std::uintptr_t raw(T value) {
+    if constexpr (std::is_pointer_v<T>)
+        return reinterpret_cast<std::uintptr_t>(value);
+    else
+        return static_cast<std::uintptr_t>(value);
+}
+
+// The hook set for `name`, if any.
+bool find_hook(const char *name, vrxstub_hook *hook, void **context);
+
+template <class Model>
+std::int32_t core_call(const char *name, std::initializer_list<std::uintptr_t> args, Model model) {
+    vrxstub_record(name, static_cast<std::uint32_t>(args.size()), args.begin());
+    vrxstub_hook hook;
+    void *context;
+    if (find_hook(name, &hook, &context)) return hook(vrxstub_call_at(vrxstub_call_count() - 1), context);
+    return model();
+}
+
+// Completes the sqlca as the core API does: identification, size, code.
+inline std::int32_t finish(sqlca *ca, std::int32_t code) {
+    if (ca != nullptr) {
+        std::memcpy(ca->sqlcaid, "SQLCA   ", 8);
+        ca->sqlcabc = static_cast<std::int32_t>(sizeof(sqlca));
+        ca->sqlcode = code;
+        std::memcpy(ca->sqlstate, code == 0 ? "00000" : code > 0 ? "01000" : "58004", 5);
+    }
+    return code;
+}
+
+// SQLCODEs the model reports.
+constexpr std::int32_t kSqlInvalidAlias = -1013;
+constexpr std::int32_t kSqlInvalidToken = -5130;
+
+}  // namespace vrxapp

@@ -1,0 +1,26 @@
+// The stand-in's in-memory model of the databases it knows: just enough
+// for callers to work end to end.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace vrxapp {
+
+// One database's configuration: the values that differ from the defaults.
+struct DbConfig {
+    std::map<std::uint16_t, std::string> texts;
+    std::map<std::uint16_t, std::uint32_t> numbers;
+};
+
+struct Model {
+    std::map<std::string, DbConfig> configs;  // by alias, upper case
+};
+
+Model &model();
+
+// Aliases are compared without regard to case.
+std::string alias_key(const char *alias);
+
+}  // namespace vrxapp

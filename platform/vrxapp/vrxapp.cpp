@@ -1,0 +1,60 @@
+// Stand-in for the core API's support functions and the hook table.
+#include <map>
+#include <string>
+
+#include "core_call.h"
+#include "vrxplatform/services.h"
+
+namespace vrxapp {
+
+namespace {
+struct Hook {
+    vrxstub_hook hook;
+    void *context;
+};
+std::map<std::string, Hook> &hooks() {
+    static std::map<std::string, Hook> table;
+    return table;
+}
+}  // namespace
+
+bool find_hook(const char *name, vrxstub_hook *hook, void **context) {
+    auto it = hooks().find(name);
+    if (it == hooks().end()) return false;
+    *hook = it->second.hook;
+    *context = it->second.context;
+    return true;
+}
+
+}  // namespace vrxapp
+
+using vrxapp::raw;
+
+extern "C" {
+
+void VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context) {
+    if (hook == nullptr)
+        vrxapp::hooks().erase(coreFunction);
+    else
+        vrxapp::hooks()[coreFunction] = {hook, context};
+}
+
+void VRX_CDECL vrxstub_clear_hooks(void) { vrxapp::hooks().clear(); }
+
+std::int32_t VRX_CDECL sqlagcptr_real(const void *region, std::uint32_t length, std::uint8_t mode) {
+    const std::uintptr_t args[] = {raw(region), raw(length), raw(mode)};
+    vrxstub_record("sqlagcptr_real", 3, args);
+    return vrxstub_region_refused(region, length, mode);
+}
+
+void VRX_CDECL sqlmprca(const char *functionName, std::uint16_t parameterNameLen, const char *parameterName,
+                        sqlca *ca) {
+    const std::uintptr_t args[] = {raw(functionName), raw(parameterNameLen), raw(parameterName), raw(ca)};
+    vrxstub_record("sqlmprca", 4, args);
+    if (ca == nullptr || parameterName == nullptr) return;
+    std::size_t n = parameterNameLen < sizeof ca->sqlerrmc ? parameterNameLen : sizeof ca->sqlerrmc;
+    std::memcpy(ca->sqlerrmc, parameterName, n);
+    ca->sqlerrml = static_cast<std::int16_t>(n);
+}
+
+}  // extern "C"
