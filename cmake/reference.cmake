@@ -1,0 +1,16 @@
+# Writes the entry point reference (-DOUT=path), or with -DCHECK=path
+# compares a freshly made one with the committed file.
+include(${CMAKE_CURRENT_LIST_DIR}/entry_points.cmake)
+if(DEFINED CHECK)
+    get_filename_component(dir ${CHECK} DIRECTORY)
+    set(fresh ${CMAKE_CURRENT_BINARY_DIR}/reference.fresh.md)
+    vrx_write_reference(${fresh})
+    file(READ ${fresh} want)
+    file(READ ${CHECK} have)
+    if(NOT want STREQUAL have)
+        message(FATAL_ERROR "${CHECK} is out of date with the entry point table: run the 'reference' build target")
+    endif()
+    message(STATUS "${CHECK} matches the entry point table")
+else()
+    vrx_write_reference(${OUT})
+endif()
