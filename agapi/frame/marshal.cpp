@@ -6,9 +6,13 @@
 
 namespace vrx {
 
+std::int32_t check_result(const void *region, std::uint32_t length, CheckMode mode) {
+    if (sqlo_ptr_check_active() == 0) return 0;
+    return sqlagcptr_real(region, length, static_cast<std::uint8_t>(mode));
+}
+
 bool passes_check(const void *region, std::uint32_t length, CheckMode mode) {
-    if (sqlo_ptr_check_active() == 0) return true;
-    return sqlagcptr_real(region, length, static_cast<std::uint8_t>(mode)) == 0;
+    return check_result(region, length, mode) == 0;
 }
 
 void *scratch_request(std::uint32_t size, const ScratchSite &site) {

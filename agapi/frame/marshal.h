@@ -21,6 +21,10 @@ enum class CheckMode : std::uint8_t {
 // anew whether checking is on before every check.
 bool passes_check(const void *region, std::uint32_t length, CheckMode mode);
 
+// The check's own result, for callers that hand it on: 0 when checking is
+// off or the core accepts the region, the core's nonzero result otherwise.
+std::int32_t check_result(const void *region, std::uint32_t length, CheckMode mode);
+
 // Where a scratch request comes from, as the system library records it.
 struct ScratchSite {
     const char *file;

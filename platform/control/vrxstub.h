@@ -16,7 +16,7 @@
 
 VRX_BEGIN_DECLS
 
-enum { VRXSTUB_MAX_ARGS = 16, VRXSTUB_NAME = 40 };
+enum { VRXSTUB_MAX_ARGS = 32, VRXSTUB_NAME = 40 };
 
 struct vrxstub_call {
     char name[VRXSTUB_NAME];

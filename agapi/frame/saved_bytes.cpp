@@ -1,0 +1,26 @@
+#include "frame/saved_bytes.h"
+
+namespace vrx {
+
+SavedByte *request_saved_bytes(std::uint32_t count, const ScratchSite &site) {
+    auto *records = static_cast<SavedByte *>(scratch_request(count * 8u, site));
+    if (records == nullptr) return nullptr;
+    for (std::uint32_t i = 0; i < count; ++i) records[i] = SavedByte{kNothingSaved, 0};
+    return records;
+}
+
+std::int32_t save_and_terminate(SavedByte &record, const EntryText &entry) {
+    const std::int32_t check = check_result(entry.text, entry.length + 1u, CheckMode::Terminate);
+    if (check != 0) return check;
+    char *position = entry.text + entry.length;
+    record.savedByte = static_cast<std::uint8_t>(*position);
+    record.savedLength = static_cast<std::int32_t>(entry.length);
+    *position = '\0';
+    return 0;
+}
+
+void put_back(const SavedByte &record, char *text) {
+    if (record.savedLength != kNothingSaved) text[record.savedLength] = static_cast<char>(record.savedByte);
+}
+
+}  // namespace vrx

@@ -1,0 +1,70 @@
+// Saved-byte arrays: the scratch record of the bytes that the library
+// replaced by terminators in the entries of a caller's list, one record per
+// entry, in entry order. The entries stay where the caller put them; at most
+// one byte of each differs until the bytes are put back.
+#pragma once
+
+#include <cstdint>
+
+#include "frame/marshal.h"
+
+namespace vrx {
+
+constexpr std::int32_t kNothingSaved = -1;
+
+struct SavedByte {
+    std::int32_t savedLength;  // where the terminator went, or kNothingSaved
+    std::uint8_t savedByte;    // the caller's byte it replaced
+};
+static_assert(sizeof(SavedByte) == 8, "saved-byte record is 8 bytes");
+
+// A text inside a list entry: its start and the length the entry gives.
+struct EntryText {
+    char *text;
+    std::uint32_t length;
+};
+
+// An array of `count` records (count × 8 bytes), every one reading
+// kNothingSaved; null when no block can be had.
+SavedByte *request_saved_bytes(std::uint32_t count, const ScratchSite &site);
+
+// In-place termination of one entry's text: when length + 1 bytes pass the
+// check, the byte at text[length] goes into `record` and a NUL takes its
+// place. Returns the check's result (0 with checking off).
+std::int32_t save_and_terminate(SavedByte &record, const EntryText &entry);
+
+// Writes the saved byte back at text[savedLength], if one was saved.
+void put_back(const SavedByte &record, char *text);
+
+// Terminates the text of every entry i below `count` (none for a count
+// below 1) that `text_of(i)` gives with a non-null text. The result is that
+// of the last check made: an earlier entry that fails its check is left
+// alone without making the result nonzero.
+template <class TextOf>
+std::int32_t terminate_entries(SavedByte *records, std::int32_t count, TextOf text_of) {
+    std::int32_t result = 0;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const EntryText entry = text_of(i);
+        if (entry.text != nullptr) result = save_and_terminate(records[i], entry);
+    }
+    return result;
+}
+
+// Puts back the saved byte of every entry i below `count` that has one.
+template <class TextOf>
+void put_back_entries(const SavedByte *records, std::int32_t count, TextOf text_of) {
+    for (std::int32_t i = 0; i < count; ++i) {
+        if (records[i].savedLength == kNothingSaved) continue;
+        const EntryText entry = text_of(i);
+        if (entry.text != nullptr) put_back(records[i], entry.text);
+    }
+}
+
+// True when `count` items of `size` bytes make a region whose size a
+// 32-bit length can express: a negative or larger count cannot describe
+// caller storage, and such a list is passed on unconverted.
+constexpr bool fits_region(std::int64_t count, std::uint32_t size) {
+    return count >= 0 && static_cast<std::uint64_t>(count) * size <= UINT32_MAX;
+}
+
+}  // namespace vrx
