@@ -9,5 +9,7 @@
 
 #include "vrxagapi/common.h"
 #include "vrxagapi/config.h"
+#include "vrxagapi/media.h"
+#include "vrxagapi/recovery.h"
 
 #endif

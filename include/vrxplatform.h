@@ -4,5 +4,6 @@
 
 #include "vrxplatform/services.h"
 #include "vrxplatform/config.h"
+#include "vrxplatform/recovery.h"
 
 #endif

@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "recovery_model.h"
+
 namespace vrxapp {
 
 // One database's configuration: the values that differ from the defaults.
@@ -16,6 +18,7 @@ struct DbConfig {
 
 struct Model {
     std::map<std::string, DbConfig> configs;  // by alias, upper case
+    BackupImages backups;
 };
 
 Model &model();

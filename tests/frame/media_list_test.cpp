@@ -3,6 +3,7 @@
 // every caller byte back and releases the array.
 #include "frame/media_list.h"
 #include "harness.h"
+#include "recovery/caller_lists.h"
 
 using namespace vrx;
 using namespace vrxtest;
@@ -10,36 +11,6 @@ using namespace vrxtest;
 namespace {
 
 class MediaListTest : public PlatformTest {};
-
-// A caller's media list of `type` with one entry per text; the byte after
-// each text is '#' so that a terminator shows.
-struct CallerList {
-    vrxMediaList *list;
-    std::vector<char *> texts;  // where each entry's text starts (null for a 'Q' entry without text)
-};
-
-CallerList make_list(CallerStorage &mem, char type, const std::vector<std::string> &values) {
-    CallerList out{};
-    const std::uint32_t size = media_entry_size(type) != 0 ? media_entry_size(type) : 16;
-    void *entries = mem.room(values.size() * size);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        char *entry = static_cast<char *>(entries) + i * size;
-        const auto length = static_cast<std::uint32_t>(values[i].size());
-        std::memcpy(entry, &length, 4);
-        char *text = nullptr;
-        if (type == VRX_MEDIA_TEXT) {
-            text = values[i] == "(null)" ? nullptr : mem.text(values[i], '#');
-            std::memcpy(entry + offsetof(vrxTextPointerEntry, text), &text, sizeof text);
-        } else {
-            text = entry + 4;
-            std::memcpy(text, values[i].data(), values[i].size());
-            text[values[i].size()] = '#';
-        }
-        out.texts.push_back(text);
-    }
-    out.list = mem.place(vrxMediaList{type, {0, 0, 0}, static_cast<std::int32_t>(values.size()), entries});
-    return out;
-}
 
 struct Call {
     std::int32_t result;
@@ -74,7 +45,7 @@ TEST_F(MediaListTest, TerminatesTheTextsOfEachTypeAndPutsThemBack) {
         SCOPED_TRACE(std::string(1, c.type));
         vrxstub_reset();
         CallerStorage mem;
-        CallerList caller = make_list(mem, c.type, c.values);
+        auto caller = media_list(mem, c.type, c.values);
         sqlca *ca = mem.ca();
         mem.snapshot();
 
@@ -115,7 +86,7 @@ TEST_F(MediaListTest, AListItDoesNotHandleIsLeftAlone) {
         SCOPED_TRACE(c.name);
         vrxstub_reset();
         CallerStorage mem;
-        CallerList caller = make_list(mem, c.type, {"one", "two"});
+        auto caller = media_list(mem, c.type, {"one", "two"});
         caller.list->entryCount = c.count;
         sqlca *ca = mem.ca();
         mem.snapshot();
@@ -133,7 +104,7 @@ TEST_F(MediaListTest, AListItDoesNotHandleIsLeftAlone) {
 
 TEST_F(MediaListTest, AnEmptyListIsLetThroughWhenAllowed) {
     CallerStorage mem;
-    CallerList caller = make_list(mem, 'S', {"one"});
+    auto caller = media_list(mem, 'S', {"one"});
     caller.list->entryCount = 0;
     sqlca *ca = mem.ca();
     mem.snapshot();
@@ -148,7 +119,7 @@ TEST_F(MediaListTest, AnEmptyListIsLetThroughWhenAllowed) {
 
 TEST_F(MediaListTest, ATextFollowedByANulSavesAndRestoresTheNul) {
     CallerStorage mem;
-    CallerList caller = make_list(mem, 'L', {"abc"});
+    auto caller = media_list(mem, 'L', {"abc"});
     caller.texts[0][3] = '\0';
     sqlca *ca = mem.ca();
     mem.snapshot();
@@ -161,7 +132,7 @@ TEST_F(MediaListTest, ATextFollowedByANulSavesAndRestoresTheNul) {
 
 TEST_F(MediaListTest, ChecksTheListTheSqlcaTheEntriesAndEachText) {
     CallerStorage mem;
-    CallerList caller = make_list(mem, 'S', {"one", "two"});
+    auto caller = media_list(mem, 'S', {"one", "two"});
     sqlca *ca = mem.ca();
     vrxstub_set_ptr_check(1);
     const Call made = make(caller.list, ca, 'S');
@@ -211,7 +182,7 @@ TEST_F(MediaListTest, RefusedRegions) {
         SCOPED_TRACE(c.name);
         vrxstub_reset();
         CallerStorage mem;
-        CallerList caller = make_list(mem, c.type, {"aaa", "bbbb", "cc"});
+        auto caller = media_list(mem, c.type, {"aaa", "bbbb", "cc"});
         sqlca *ca = mem.ca();
         mem.snapshot();
         vrxstub_set_ptr_check(1);
@@ -235,7 +206,7 @@ TEST_F(MediaListTest, RefusedRegions) {
 
 TEST_F(MediaListTest, ARestoreWhoseChecksFailWritesNothingButReleasesTheArray) {
     CallerStorage mem;
-    CallerList caller = make_list(mem, 'S', {"one"});
+    auto caller = media_list(mem, 'S', {"one"});
     sqlca *ca = mem.ca();
     const Call made = make(caller.list, ca, 'S');
     ASSERT_TRUE(terminated(caller.texts[0], 3));
@@ -251,7 +222,7 @@ TEST_F(MediaListTest, AFailedRequestNamesTheRoutineOverSqlerrpAndSqlerrd) {
         SCOPED_TRACE(refuseSqlca);
         vrxstub_reset();
         CallerStorage mem;
-        CallerList caller = make_list(mem, 'S', {"one", "two"});
+        auto caller = media_list(mem, 'S', {"one", "two"});
         sqlca *ca = mem.ca();
         mem.snapshot();
         vrxstub_fail_scratch_at(1);
