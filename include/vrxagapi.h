@@ -11,5 +11,7 @@
 #include "vrxagapi/config.h"
 #include "vrxagapi/media.h"
 #include "vrxagapi/recovery.h"
+#include "vrxagapi/directory.h"
+#include "vrxagapi/control.h"
 
 #endif

@@ -5,5 +5,7 @@
 #include "vrxplatform/services.h"
 #include "vrxplatform/config.h"
 #include "vrxplatform/recovery.h"
+#include "vrxplatform/directory.h"
+#include "vrxplatform/control.h"
 
 #endif

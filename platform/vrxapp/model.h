@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "directory_model.h"
 #include "recovery_model.h"
 
 namespace vrxapp {
@@ -18,6 +19,7 @@ struct DbConfig {
 
 struct Model {
     std::map<std::string, DbConfig> configs;  // by alias, upper case
+    DbDirectory directory;
     BackupImages backups;
 };
 

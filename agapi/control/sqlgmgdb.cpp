@@ -1,0 +1,42 @@
+// Migrate and restart a database: the caller gives password, user name and
+// alias; the core takes them the other way round, and they are terminated
+// in the core's order.
+#include "frame/frame.h"
+#include "frame/slots.h"
+#include "frame/terminations.h"
+#include "vrxplatform/control.h"
+
+using namespace vrx;
+
+namespace {
+
+using CoreAliasUserPassword = int32_t(VRX_STDCALL *)(char *, char *, char *, sqlca *);
+
+int32_t reversed_texts(CoreAliasUserPassword core, char *password, uint32_t passwordLen, char *userName,
+                       uint32_t userNameLen, char *dbAlias, uint32_t dbAliasLen, sqlca *ca) {
+    if (!app_data_ready(ca)) return 0;
+
+    Terminations<3> texts;
+    char *coreAlias = texts.terminate(dbAlias, dbAliasLen);
+    char *coreUser = texts.terminate(userName, userNameLen);
+    char *corePassword = texts.terminate(password, passwordLen);
+
+    const int32_t result = core(coreAlias, coreUser, corePassword, ca);
+
+    texts.restore();
+    return result;
+}
+
+}  // namespace
+
+VRX_API int32_t VRX_STDCALL sqlgmgdb(slot passwordLen, slot userNameLen, slot dbAliasLen, sqlca *ca,
+                                     char *password, char *userName, char *dbAlias) {
+    return reversed_texts(sqlemgdb_api, password, widen16(passwordLen), userName, widen16(userNameLen), dbAlias,
+                          widen16(dbAliasLen), ca);
+}
+
+VRX_API int32_t VRX_STDCALL sqlgrstd(slot passwordLen, slot userNameLen, slot dbAliasLen, sqlca *ca,
+                                     char *password, char *userName, char *dbAlias) {
+    return reversed_texts(sqlerstd_api, password, widen16(passwordLen), userName, widen16(userNameLen), dbAlias,
+                          widen16(dbAliasLen), ca);
+}

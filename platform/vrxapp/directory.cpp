@@ -1,0 +1,167 @@
+// Stand-in database directory: catalogue, uncatalogue, change a comment,
+// and scans in the positional and the versioned form. A scan hands out
+// entries in alias order, optionally only those catalogued on one path.
+#include <algorithm>
+#include <cstring>
+
+#include "core_call.h"
+#include "model.h"
+#include "vrxplatform/directory.h"
+
+namespace vrxapp {
+
+namespace {
+
+DbDirectory &directory() { return model().directory; }
+
+bool valid_name(const char *name) { return name != nullptr && *name != '\0' && std::strlen(name) <= kNameWidth; }
+
+std::string text_of(const char *text) { return text != nullptr ? text : ""; }
+
+// A fixed-width entry field: the value, cut to the width, blank-padded.
+template <std::size_t W>
+void put_field(char (&field)[W], const std::string &value) {
+    std::memset(field, ' ', W);
+    std::memcpy(field, value.data(), std::min(W, value.size()));
+}
+
+vrxDbDirEntry entry_of(const CatalogEntry &e) {
+    vrxDbDirEntry entry{};
+    put_field(entry.alias, e.alias);
+    put_field(entry.dbName, e.dbName);
+    put_field(entry.nodeName, e.nodeName);
+    put_field(entry.comment, e.comment);
+    entry.type = e.type;
+    entry.authentication = e.authentication;
+    put_field(entry.path, e.path);
+    put_field(entry.principal, e.principal);
+    return entry;
+}
+
+// A null or empty path scans the whole directory.
+bool on_path(const CatalogEntry &e, const char *path) { return path == nullptr || *path == '\0' || e.path == path; }
+
+std::uint16_t free_handle() {
+    DbDirectory &dir = directory();
+    do ++dir.lastHandle;
+    while (dir.lastHandle == 0 || dir.scans.count(dir.lastHandle) != 0);
+    return dir.lastHandle;
+}
+
+std::int32_t open_scan(const char *path, std::uint16_t *handle, std::uint16_t *numEntries, sqlca *ca) {
+    DirectoryScan scan;
+    for (const auto &[key, e] : directory().entries)
+        if (on_path(e, path)) scan.entries.push_back(entry_of(e));
+    const std::uint16_t h = free_handle();
+    const auto count = static_cast<std::uint16_t>(std::min<std::size_t>(scan.entries.size(), 0xFFFF));
+    directory().scans[h] = std::move(scan);
+    if (handle != nullptr) *handle = h;
+    if (numEntries != nullptr) *numEntries = count;
+    return finish(ca, 0);
+}
+
+std::int32_t next_entry(std::uint32_t handle, vrxDbDirEntry **entry, sqlca *ca) {
+    auto it = directory().scans.find(static_cast<std::uint16_t>(handle));
+    if (it == directory().scans.end() || handle > 0xFFFF) return finish(ca, kSqlNoSuchScan);
+    DirectoryScan &scan = it->second;
+    if (scan.next >= scan.entries.size()) return finish(ca, kSqlNoMoreEntries);
+    if (entry != nullptr) *entry = &scan.entries[scan.next];
+    ++scan.next;
+    return finish(ca, 0);
+}
+
+std::int32_t close_scan(std::uint32_t handle, sqlca *ca) {
+    if (directory().scans.erase(static_cast<std::uint16_t>(handle)) == 0) return finish(ca, kSqlNoSuchScan);
+    return finish(ca, 0);
+}
+
+}  // namespace
+
+std::int32_t catalogue(const CatalogEntry &entry) {
+    if (!valid_name(entry.alias.c_str())) return kSqlInvalidAlias;
+    if (!valid_name(entry.dbName.c_str())) return kSqlInvalidDbName;
+    auto [it, added] = directory().entries.emplace(alias_key(entry.alias.c_str()), entry);
+    return added ? 0 : kSqlAliasExists;
+}
+
+std::int32_t uncatalogue(const char *alias) {
+    if (alias == nullptr || directory().entries.erase(alias_key(alias)) == 0) return kSqlInvalidAlias;
+    return 0;
+}
+
+CatalogEntry *catalogued(const char *alias) {
+    if (alias == nullptr) return nullptr;
+    auto it = directory().entries.find(alias_key(alias));
+    return it != directory().entries.end() ? &it->second : nullptr;
+}
+
+}  // namespace vrxapp
+
+using namespace vrxapp;
+
+extern "C" {
+
+std::int32_t VRX_STDCALL sqlecadb_api(char *dbName, char *dbAlias, std::uint32_t type, char *nodeName, char *path,
+                                      char *comment, std::uint32_t authentication, char *principal, sqlca *ca) {
+    return core_call("sqlecadb_api",
+                     {raw(dbName), raw(dbAlias), raw(type), raw(nodeName), raw(path), raw(comment),
+                      raw(authentication), raw(principal), raw(ca)},
+                     [&] {
+                         CatalogEntry entry;
+                         entry.dbName = text_of(dbName);
+                         entry.alias = dbAlias != nullptr && *dbAlias != '\0' ? dbAlias : entry.dbName;
+                         entry.nodeName = text_of(nodeName);
+                         entry.path = text_of(path);
+                         entry.comment = text_of(comment);
+                         entry.principal = text_of(principal);
+                         entry.type = static_cast<std::uint8_t>(type);
+                         entry.authentication = static_cast<std::uint16_t>(authentication);
+                         return finish(ca, catalogue(entry));
+                     });
+}
+
+std::int32_t VRX_STDCALL sqleuncd_api(char *dbAlias, sqlca *ca) {
+    return core_call("sqleuncd_api", {raw(dbAlias), raw(ca)}, [&] { return finish(ca, uncatalogue(dbAlias)); });
+}
+
+std::int32_t VRX_STDCALL sqledcgd_api(char *dbAlias, char *path, char *comment, sqlca *ca) {
+    return core_call("sqledcgd_api", {raw(dbAlias), raw(path), raw(comment), raw(ca)}, [&] {
+        CatalogEntry *entry = catalogued(dbAlias);
+        if (entry == nullptr || !on_path(*entry, path)) return finish(ca, kSqlInvalidAlias);
+        entry->comment = text_of(comment);
+        return finish(ca, 0);
+    });
+}
+
+std::int32_t VRX_STDCALL sqledosd_api(char *path, std::uint16_t *handle, std::uint16_t *numEntries, sqlca *ca) {
+    return core_call("sqledosd_api", {raw(path), raw(handle), raw(numEntries), raw(ca)},
+                     [&] { return open_scan(path, handle, numEntries, ca); });
+}
+
+std::int32_t VRX_STDCALL sqledgne_api(std::uint32_t handle, vrxDbDirEntry **entry, sqlca *ca) {
+    return core_call("sqledgne_api", {raw(handle), raw(entry), raw(ca)},
+                     [&] { return next_entry(handle, entry, ca); });
+}
+
+std::int32_t VRX_STDCALL vrxDbDirOpenScan(std::uint32_t version, vrxDbDirOpenScanStruct *params, sqlca *ca) {
+    return core_call("vrxDbDirOpenScan", {raw(version), raw(params), raw(ca)}, [&] {
+        if (params == nullptr) return finish(ca, kSqlInvalidParameter);
+        return open_scan(params->piPath, &params->oHandle, &params->oNumEntries, ca);
+    });
+}
+
+std::int32_t VRX_STDCALL vrxDbDirGetNextEntry(std::uint32_t version, vrxDbDirNextEntryStruct *params, sqlca *ca) {
+    return core_call("vrxDbDirGetNextEntry", {raw(version), raw(params), raw(ca)}, [&] {
+        if (params == nullptr) return finish(ca, kSqlInvalidParameter);
+        return next_entry(params->iHandle, &params->poDbDirEntry, ca);
+    });
+}
+
+std::int32_t VRX_STDCALL vrxDbDirCloseScan(std::uint32_t version, vrxDbDirCloseScanStruct *params, sqlca *ca) {
+    return core_call("vrxDbDirCloseScan", {raw(version), raw(params), raw(ca)}, [&] {
+        if (params == nullptr) return finish(ca, kSqlInvalidParameter);
+        return close_scan(params->iHandle, ca);
+    });
+}
+
+}  // extern "C"
