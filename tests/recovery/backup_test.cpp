@@ -266,43 +266,19 @@ TEST_F(BackupTest, PositionalFormsBlankFillBothOutputAreas) {
     }
 }
 
-std::string tag_of_failed_request(const PositionalForm &form) {
-    for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i) {
-        const vrxstub_scratch_request *r = vrxstub_scratch_request_at(i);
-        if (!r->failed) continue;
-        for (int l = 0; l < 3; ++l)
-            if (r->line == form.lines[l]) return form.tags[l];
-    }
-    return "?";
-}
-
 // Every scratch request of both positional forms, with 'L' and with 'O'
 // media lists, is failed in turn.
 TEST_F(BackupTest, PositionalFormsSurviveEveryScratchFailure) {
     for (const PositionalForm &form : positional_forms()) {
-        for (char type : {'L', 'O'}) {
-            SCOPED_TRACE(std::string(form.name) + " " + type);
+        for (int media : {1, 2}) {
+            SCOPED_TRACE(std::string(form.name) + (media == 1 ? " L" : " O"));
             PositionalCall c;
             c.args.tablespaces = tablespace_list(c.mem, {"TS1", "TS2"}).list;
-            c.args.media = media_list(c.mem, type, {"/one", "/two"}).list;
-            std::int32_t result = 0;
-            const std::uint32_t injected = fault_sweep(
-                [&] {
-                    *c.args.ca = sqlca{};
-                    c.mem.snapshot();
-                    result = form.call(c.args);
-                },
-                [&](std::uint32_t k) {
-                    SCOPED_TRACE(k);
-                    EXPECT_EQ(result, -83);
-                    EXPECT_TRUE(reports_no_memory(*c.args.ca, tag_of_failed_request(form).c_str()));
-                    EXPECT_EQ(count_calls(form.core), 0u);
-                    EXPECT_TRUE(c.mem.unchanged_except({{c.args.ca, sizeof(sqlca)}}));
-                    const auto sites = scratch_sites();
-                    EXPECT_EQ(sites.front(), std::make_pair(std::string(form.site), form.lines[0]));
-                    EXPECT_EQ(sites.back().second, form.lines[k == 1 ? 0 : type == 'L' ? 1 : 2]);
-                });
-            EXPECT_EQ(injected, 2u);
+            c.args.media = media_list(c.mem, media == 1 ? 'L' : 'O', {"/one", "/two"}).list;
+            const std::vector<ExpectedFailure> expected = {
+                {form.site, form.lines[0], form.tags[0]}, {form.site, form.lines[media], form.tags[media]}};
+            EXPECT_EQ(sweep_scratch_failures(c.mem, c.args.ca, form.core, [&] { return form.call(c.args); }, expected),
+                      2u);
         }
     }
 }
@@ -501,32 +477,17 @@ TEST_F(BackupTest, VersionedFormRefusesAMissingOrUnreadableRecord) {
     }
 }
 
+// The two arrays of a list are both requested before either is looked at;
+// a null text still gets its copy.
 TEST_F(BackupTest, VersionedFormSurvivesEveryScratchFailure) {
     VersionedCall c;
     c.params->piTablespaceList = text_list(c.mem, {"TS1", "TS2"}).list;
     c.params->piMediaList = versioned_media_list(c.mem, 'O', {"lib", "(null)"}).list;
-    std::int32_t result = 0;
-    const std::uint32_t injected = fault_sweep(
-        [&] {
-            *c.ca = sqlca{};
-            c.mem.snapshot();
-            result = vrxgBackup(9050000, c.params, c.ca);
-        },
-        [&](std::uint32_t k) {
-            SCOPED_TRACE(k);
-            EXPECT_EQ(result, -83);
-            EXPECT_TRUE(reports_no_memory(*c.ca, "vrxgBack"));
-            EXPECT_EQ(count_calls("vrxBackup"), 0u);
-            EXPECT_TRUE(c.mem.unchanged_except({{c.ca, sizeof(sqlca)}}));
-            // The two arrays of a list are both requested before either is looked at.
-            const std::uint32_t lines[] = {446, 450, 470, 470, 519, 523, 543, 543};
-            const auto sites = scratch_sites();
-            EXPECT_EQ(sites.size(), k == 1 || k == 5 ? k + 1u : k);
-            ASSERT_GE(sites.size(), k);
-            EXPECT_EQ(sites[k - 1], std::make_pair(std::string("sqlgbkp"), lines[k - 1]));
-            EXPECT_TRUE(vrxstub_scratch_request_at(k - 1)->failed);
-        });
-    EXPECT_EQ(injected, 8u);
+    std::vector<ExpectedFailure> expected;
+    for (std::uint32_t line : {446, 450, 470, 470, 519, 523, 543, 543}) expected.push_back({"sqlgbkp", line, "vrxgBack"});
+    EXPECT_EQ(sweep_scratch_failures(c.mem, c.ca, "vrxBackup", [&] { return vrxgBackup(9050000, c.params, c.ca); },
+                                     expected),
+              8u);
 }
 
 // --- log archiving ----------------------------------------------------------------------

@@ -92,4 +92,29 @@ std::vector<std::string> core_texts(char *const *names, std::uint32_t count) {
     return out;
 }
 
+std::uint32_t sweep_scratch_failures(CallerStorage &mem, sqlca *ca, const char *core,
+                                     const std::function<std::int32_t()> &call,
+                                     const std::vector<ExpectedFailure> &expected) {
+    std::int32_t result = 0;
+    return fault_sweep(
+        [&] {
+            *ca = sqlca{};
+            mem.snapshot();
+            result = call();
+        },
+        [&](std::uint32_t k) {
+            SCOPED_TRACE(k);
+            ASSERT_LE(k, expected.size()) << "more scratch requests than expected";
+            const ExpectedFailure &e = expected[k - 1];
+            EXPECT_EQ(result, -83);
+            EXPECT_TRUE(reports_no_memory(*ca, e.tag.c_str()));
+            EXPECT_EQ(count_calls(core), 0u);
+            EXPECT_TRUE(mem.unchanged_except({{ca, sizeof(sqlca)}}));
+            ASSERT_GE(vrxstub_scratch_request_count(), k);
+            const vrxstub_scratch_request *failed = vrxstub_scratch_request_at(k - 1);
+            EXPECT_TRUE(failed->failed);
+            EXPECT_EQ(std::make_pair(std::string(failed->file), failed->line), std::make_pair(e.file, e.line));
+        });
+}
+
 }  // namespace vrxtest
