@@ -10,7 +10,8 @@
       *>
       *> The tour: the configuration of one database (update, read
       *> back, reset); the database directory (catalogue two
-      *> databases, change a comment, list the directory).
+      *> databases, change a comment, list the directory); a backup of
+      *> one of them and its restore from the image the backup made.
 
        DATA DIVISION.
        WORKING-STORAGE SECTION.
@@ -67,6 +68,33 @@
        01 API-VERSION              BINARY-LONG VALUE 9050000.
        01 ENTRIES-READ             BINARY-LONG.
 
+      *> Backup and restore: the records, the lists they point to and
+      *> the texts of the list entries. The image goes to, and comes
+      *> back from, one path on the database server.
+       COPY "backup.cpy".
+       COPY "restore.cpy".
+       COPY "textlist.cpy".
+       01 TABLESPACE-ENTRIES.
+          05 TABLESPACE-ENTRY      OCCURS 2 TIMES.
+             COPY "textent.cpy" REPLACING LEADING ==TXT== BY ==TSE==.
+       01 MEDIA-ENTRIES.
+          05 MEDIA-ENTRY           OCCURS 1 TIMES.
+             COPY "textent.cpy" REPLACING LEADING ==TXT== BY ==MDE==.
+       01 BACKUP-ALIAS             PIC X(9) VALUE "SALES".
+       01 TABLESPACE-NAME-1        PIC X(19) VALUE "SALESDATA".
+       01 TABLESPACE-NAME-2        PIC X(19) VALUE "SALESINDEX".
+       01 BACKUP-PATH              PIC X(41) VALUE "/srv/vrx/backups".
+      *> What the backup returns: the image's identifier (33 bytes at
+      *> most) and timestamp (15 bytes at most), each in an area one
+      *> byte longer.
+       01 IMAGE-IDENTIFIER         PIC X(34).
+       01 IMAGE-TIMESTAMP          PIC X(16).
+      *> What the restore takes: the timestamp of the image, at most 14
+      *> bytes in a 15-byte field; and what it returns: the identifier
+      *> of the image it restored.
+       01 RESTORE-TIMESTAMP        PIC X(15).
+       01 RESTORED-IDENTIFIER      PIC X(34).
+
       *> Reporting.
        01 API-RESULT               BINARY-LONG.
        01 API-NAME                 PIC X(24).
@@ -113,6 +141,11 @@
            MOVE "Monthly payroll, audited" TO CAT-COMMENT
            PERFORM DIRECTORY-COMMENT
            PERFORM DIRECTORY-LIST
+
+           DISPLAY "Backup and restore of "
+               FUNCTION TRIM(BACKUP-ALIAS)
+           PERFORM BACKUP-DATABASE
+           PERFORM RESTORE-DATABASE
 
            PERFORM FINISH
            STOP RUN.
@@ -286,6 +319,110 @@
            MOVE "close scan" TO API-ACTION
            PERFORM REPORT-CALL.
 
+      *> Backs up the database BACKUP-ALIAS (catalogued above) with the
+      *> versioned call: two of its table spaces, to one path. The
+      *> identifier and timestamp areas are filled with '#' first, so
+      *> every blank shown after their texts was written by the call.
+       BACKUP-DATABASE.
+           INITIALIZE BACKUP-PARMS
+           SET BKP-DB-ALIAS TO ADDRESS OF BACKUP-ALIAS
+           COMPUTE BKP-DB-ALIAS-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(BACKUP-ALIAS TRAILING))
+           MOVE ALL "#" TO IMAGE-IDENTIFIER IMAGE-TIMESTAMP
+           SET BKP-IDENTIFIER TO ADDRESS OF IMAGE-IDENTIFIER
+           COMPUTE BKP-IDENTIFIER-LEN = LENGTH OF IMAGE-IDENTIFIER - 1
+           SET BKP-TIMESTAMP TO ADDRESS OF IMAGE-TIMESTAMP
+           COMPUTE BKP-TIMESTAMP-LEN = LENGTH OF IMAGE-TIMESTAMP - 1
+           SET TSE-TEXT(1) TO ADDRESS OF TABLESPACE-NAME-1
+           COMPUTE TSE-LENGTH(1) = FUNCTION LENGTH(
+               FUNCTION TRIM(TABLESPACE-NAME-1 TRAILING))
+           SET TSE-TEXT(2) TO ADDRESS OF TABLESPACE-NAME-2
+           COMPUTE TSE-LENGTH(2) = FUNCTION LENGTH(
+               FUNCTION TRIM(TABLESPACE-NAME-2 TRAILING))
+           SET TSL-ENTRIES TO ADDRESS OF TABLESPACE-ENTRIES
+           MOVE 2 TO TSL-COUNT
+           SET BKP-TABLESPACES TO ADDRESS OF TABLESPACE-LIST
+           PERFORM SET-MEDIA-LIST
+           SET BKP-MEDIA TO ADDRESS OF MEDIA-LIST
+           SET BKP-USER-NAME BKP-PASSWORD BKP-TEXT4 TO NULL
+           CALL "vrxgBackup" USING BY VALUE API-VERSION
+                                   BY REFERENCE BACKUP-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGBACKUP" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "back up " FUNCTION TRIM(BACKUP-ALIAS)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL
+      *>   The library has put back the bytes it borrowed after the
+      *>   list texts, so they still end where they did.
+           DISPLAY "         table spaces := """
+               FUNCTION TRIM(TABLESPACE-NAME-1 TRAILING) """, """
+               FUNCTION TRIM(TABLESPACE-NAME-2 TRAILING) """"
+           DISPLAY "         media path   := """
+               FUNCTION TRIM(BACKUP-PATH TRAILING) """ (type "
+               ML-MEDIA-TYPE ")"
+           MOVE "identifier" TO FIELD-LABEL
+           MOVE IMAGE-IDENTIFIER TO FIELD-TEXT
+           MOVE LENGTH OF IMAGE-IDENTIFIER TO FIELD-WIDTH
+           PERFORM SHOW-TEXT-FIELD
+           MOVE "timestamp" TO FIELD-LABEL
+           MOVE IMAGE-TIMESTAMP TO FIELD-TEXT
+           MOVE LENGTH OF IMAGE-TIMESTAMP TO FIELD-WIDTH
+           PERFORM SHOW-TEXT-FIELD.
+
+      *> Restores BACKUP-ALIAS from the image the backup made, named by
+      *> the timestamp the backup returned, reading it from the same
+      *> path. The identifier of the image restored comes back in its
+      *> area; the timestamp field comes back blank-filled after its
+      *> text.
+       RESTORE-DATABASE.
+           INITIALIZE RESTORE-PARMS
+           SET RST-SOURCE-ALIAS RST-TARGET-ALIAS
+               TO ADDRESS OF BACKUP-ALIAS
+           COMPUTE RST-SOURCE-ALIAS-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(BACKUP-ALIAS TRAILING))
+           MOVE RST-SOURCE-ALIAS-LEN TO RST-TARGET-ALIAS-LEN
+           MOVE ALL "#" TO RESTORED-IDENTIFIER
+           SET RST-IDENTIFIER TO ADDRESS OF RESTORED-IDENTIFIER
+           COMPUTE RST-IDENTIFIER-LEN =
+               LENGTH OF RESTORED-IDENTIFIER - 1
+           MOVE IMAGE-TIMESTAMP TO RESTORE-TIMESTAMP
+           SET RST-TIMESTAMP TO ADDRESS OF RESTORE-TIMESTAMP
+           COMPUTE RST-TIMESTAMP-LEN = FUNCTION LENGTH(
+               FUNCTION TRIM(RESTORE-TIMESTAMP TRAILING))
+           SET RST-TABLESPACES TO NULL
+           PERFORM SET-MEDIA-LIST
+           SET RST-MEDIA TO ADDRESS OF MEDIA-LIST
+           SET RST-TEXT3 RST-TEXT4 RST-USER-NAME RST-PASSWORD RST-TEXT7
+               RST-TEXT8 RST-TEXT9 RST-TEXT-LIST-2 TO NULL
+           CALL "vrxgRestore" USING BY VALUE API-VERSION
+                                    BY REFERENCE RESTORE-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGRESTORE" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "restore " FUNCTION TRIM(BACKUP-ALIAS)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE "identifier" TO FIELD-LABEL
+           MOVE RESTORED-IDENTIFIER TO FIELD-TEXT
+           MOVE LENGTH OF RESTORED-IDENTIFIER TO FIELD-WIDTH
+           PERFORM SHOW-TEXT-FIELD
+           MOVE "timestamp" TO FIELD-LABEL
+           MOVE RESTORE-TIMESTAMP TO FIELD-TEXT
+           MOVE LENGTH OF RESTORE-TIMESTAMP TO FIELD-WIDTH
+           PERFORM SHOW-TEXT-FIELD.
+
+      *> The media list of the backup and the restore: one path.
+       SET-MEDIA-LIST.
+           SET MDE-TEXT(1) TO ADDRESS OF BACKUP-PATH
+           COMPUTE MDE-LENGTH(1) =
+               FUNCTION LENGTH(FUNCTION TRIM(BACKUP-PATH TRAILING))
+           SET ML-ENTRIES TO ADDRESS OF MEDIA-ENTRIES
+           MOVE 1 TO ML-COUNT
+           MOVE "L" TO ML-MEDIA-TYPE.
+
       *> One transcript line per call: name, what it did, SQLCODE. The
       *> action starts in column 10, or after the name when the name
       *> is longer than eight letters; dots lead to the SQLCODE.
@@ -328,8 +465,11 @@
            END-IF
            MOVE FIELD-BLANKS TO COUNT-SHOWN
            DISPLAY FUNCTION TRIM(SHOWN-LINE TRAILING) " + "
-               FUNCTION TRIM(COUNT-SHOWN) " blanks"
+               FUNCTION TRIM(COUNT-SHOWN) " blank"
                WITH NO ADVANCING
+           IF FIELD-BLANKS NOT = 1
+               DISPLAY "s" WITH NO ADVANCING
+           END-IF
            MOVE FIELD-WIDTH TO COUNT-SHOWN
            DISPLAY " (" FUNCTION TRIM(COUNT-SHOWN) " bytes, "
                WITH NO ADVANCING

@@ -1,7 +1,38 @@
 # Runs PROGRAM and compares what it prints with the file EXPECTED: the exit
 # code must be 0 and every line must match. Usage:
 #   cmake -DPROGRAM=<program> -DEXPECTED=<file> -P check_transcript.cmake
+#
+# An expected line may hold the placeholder {timestamp} for a value that
+# changes from run to run: a 14-digit YYYYMMDDhhmmss time. Its first match
+# fixes the value; every later {timestamp}, on the same line or further
+# down, must be that same value. The rest of the line is compared as it is.
 cmake_policy(VERSION 3.20)
+
+set(timestamp_pattern "[0-9][0-9][0-9][0-9](0[1-9]|1[012])(0[1-9]|[12][0-9]|3[01])([01][0-9]|2[0-3])[0-5][0-9][0-5][0-9]")
+set(timestamp "")
+
+# matches(<result-var> <want> <got>): compares one line, fixing the
+# timestamp at its first appearance.
+function(matches result want got)
+    if(NOT want MATCHES "{timestamp}")
+        string(COMPARE EQUAL "${got}" "${want}" same)
+        set(${result} ${same} PARENT_SCOPE)
+        return()
+    endif()
+    if(timestamp STREQUAL "")
+        string(REGEX REPLACE "([][.*+?^$()|\\\\])" "\\\\\\1" pattern "${want}")
+        string(REPLACE "{timestamp}" "(${timestamp_pattern})" pattern "${pattern}")
+        if(NOT got MATCHES "^${pattern}$")
+            set(${result} FALSE PARENT_SCOPE)
+            return()
+        endif()
+        set(timestamp "${CMAKE_MATCH_1}" PARENT_SCOPE)
+        set(timestamp "${CMAKE_MATCH_1}")
+    endif()
+    string(REPLACE "{timestamp}" "${timestamp}" want "${want}")
+    string(COMPARE EQUAL "${got}" "${want}" same)
+    set(${result} ${same} PARENT_SCOPE)
+endfunction()
 
 foreach(var PROGRAM EXPECTED)
     if(NOT DEFINED ${var})
@@ -41,9 +72,13 @@ foreach(i RANGE ${last})
     if(i LESS actual_count)
         list(GET actual_lines ${i} got)
     endif()
-    if(NOT got STREQUAL want)
+    matches(same "${want}" "${got}")
+    if(NOT same)
         math(EXPR line "${i} + 1")
         string(APPEND failures "line ${line} differs:\n  expected: ${want}\n  printed:  ${got}\n")
+        if(NOT timestamp STREQUAL "" AND want MATCHES "{timestamp}")
+            string(APPEND failures "  ({timestamp} was fixed as ${timestamp} by an earlier line)\n")
+        endif()
         break()
     endif()
 endforeach()
