@@ -80,4 +80,19 @@ VRXWINT_LINK void VRX_CDECL vrxstub_set_trace_word(uint32_t byteOffset, uint32_t
 
 VRX_END_DECLS
 
+#if defined(__cplusplus)
+#include <type_traits>
+
+namespace vrxstub {
+/* A call argument as the recorder keeps it. */
+template <class T>
+uintptr_t raw(T value) {
+    if constexpr (std::is_pointer_v<T>)
+        return reinterpret_cast<uintptr_t>(value);
+    else
+        return static_cast<uintptr_t>(value);
+}
+}  // namespace vrxstub
+#endif
+
 #endif

@@ -13,13 +13,7 @@
 
 namespace vrxapp {
 
-template <class T>
-std::uintptr_t raw(T value) {
-    if constexpr (std::is_pointer_v<T>)
-        return reinterpret_cast<std::uintptr_t>(value);
-    else
-        return static_cast<std::uintptr_t>(value);
-}
+using vrxstub::raw;
 
 // The hook set for `name`, if any.
 bool find_hook(const char *name, vrxstub_hook *hook, void **context);

@@ -42,13 +42,7 @@ void record(const char *name, std::initializer_list<std::uintptr_t> args) {
     vrxstub_record(name, static_cast<std::uint32_t>(args.size()), args.begin());
 }
 
-template <class T>
-std::uintptr_t raw(T value) {
-    if constexpr (std::is_pointer_v<T>)
-        return reinterpret_cast<std::uintptr_t>(value);
-    else
-        return static_cast<std::uintptr_t>(value);
-}
+using vrxstub::raw;
 
 void copy_name(char (&to)[VRXSTUB_NAME], const char *from) {
     std::snprintf(to, sizeof to, "%s", from != nullptr ? from : "");
