@@ -169,6 +169,7 @@ TEST_F(BackupTest, VersionedFormFillsTheCoreRecordByVersion) {
         vrxBackupStruct seen{};
         std::vector<std::string> texts, seenNames, seenPaths;
         std::vector<bool> callerNames;
+        char mediaType = 0;  // the core lists live on the library's stack: read them during the call
         CoreHook hook("vrxBackup", [&](const vrxstub_call &call) {
             EXPECT_EQ(arg<std::uint32_t>(call, 0), version);
             EXPECT_EQ(arg<sqlca *>(call, 2), c.ca);
@@ -176,6 +177,7 @@ TEST_F(BackupTest, VersionedFormFillsTheCoreRecordByVersion) {
             texts = {seen.dbAlias, seen.userName, seen.password, seen.text4 != nullptr ? seen.text4 : kNoText};
             seenNames = core_texts(seen.tablespaces->names, seen.tablespaces->count);
             seenPaths = core_texts(seen.media->locations, seen.media->count);
+            mediaType = seen.media->mediaType;
             callerNames = terminated(tablespaces.texts, names);
             std::memcpy(arg<vrxBackupStruct *>(call, 1)->identifier, "APP.0001\0", 9);
             std::memcpy(arg<vrxBackupStruct *>(call, 1)->timestamp, "20261205101010", 15);
@@ -190,7 +192,7 @@ TEST_F(BackupTest, VersionedFormFillsTheCoreRecordByVersion) {
         for (std::uint32_t i = 0; i < 5; ++i) EXPECT_EQ(seen.values9050000[i], version >= 9050000 ? 0x400 + i : 0u);
         EXPECT_EQ(seenNames, names);
         EXPECT_EQ(seenPaths, paths);
-        EXPECT_EQ(seen.media->mediaType, 'L');
+        EXPECT_EQ(mediaType, 'L');
         EXPECT_EQ(callerNames, (std::vector<bool>{true, true}));
         EXPECT_EQ(field_text(c.params->poIdentifier, 34), out.identifier);
         EXPECT_EQ(field_text(c.params->poTimestamp, 16), out.timestamp);

@@ -193,6 +193,7 @@ TEST_F(RestoreTest, VersionedFormFillsTheCoreRecordByVersion) {
             vrxstub_set_ptr_check(1);
             vrxRestoreStruct seen{};
             std::vector<std::string> texts, lists[3];
+            char mediaType = 0;  // the core lists live on the library's stack: read them during the call
             CoreHook hook("vrxRestore", [&](const vrxstub_call &call) {
                 EXPECT_EQ(arg<std::uint32_t>(call, 0), version);
                 seen = *arg<vrxRestoreStruct *>(call, 1);
@@ -201,6 +202,7 @@ TEST_F(RestoreTest, VersionedFormFillsTheCoreRecordByVersion) {
                     texts.emplace_back(t != nullptr ? t : kNoText);
                 lists[0] = core_texts(seen.tablespaces->names, seen.tablespaces->count);
                 lists[1] = core_texts(seen.media->locations, seen.media->count);
+                mediaType = seen.media->mediaType;
                 if (seen.textList2 != nullptr) lists[2] = core_texts(seen.textList2->names, seen.textList2->count);
                 std::memcpy(arg<vrxRestoreStruct *>(call, 1)->identifier, "RESTORED\0zz", 11);
                 return -7;
@@ -217,7 +219,7 @@ TEST_F(RestoreTest, VersionedFormFillsTheCoreRecordByVersion) {
             EXPECT_EQ(seen.reserved, 0u);
             EXPECT_EQ(lists[0], names);
             EXPECT_EQ(lists[1], paths);
-            EXPECT_EQ(seen.media->mediaType, 'O');
+            EXPECT_EQ(mediaType, 'O');
             EXPECT_EQ(lists[2], hasSecond && !emptySecond ? second : std::vector<std::string>{});
             EXPECT_EQ(seen.textList2 != nullptr, hasSecond);
             EXPECT_EQ(vrxstub_scratch_request_count(), 7u + (hasSecond && !emptySecond ? 4u : 0u));
