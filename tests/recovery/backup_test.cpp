@@ -101,14 +101,7 @@ TEST_F(BackupTest, PositionalFormsMapTheirArgumentsAndBlankFillTheOutputs) {
 }
 
 TEST_F(BackupTest, PositionalFormsTerminateTheirListsAndSurviveEveryScratchFailure) {
-    for (const PositionalForm &form : kForms)
-        check_positional_lists(form.lists, [&](vrxTablespaceList *tablespaces, vrxMediaList *media, sqlca *ca) {
-            PositionalCall c;
-            c.tablespaces = tablespaces;
-            c.media = media;
-            c.ca = ca;
-            return form.call(c);
-        });
+    check_positional_forms<PositionalCall>(kForms);
 }
 
 // --- versioned backup ----------------------------------------------------------------

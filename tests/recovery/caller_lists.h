@@ -251,4 +251,18 @@ inline void check_positional_lists(const ListForm &form, const ListCall &call) {
     }
 }
 
+// check_positional_lists for every positional form of a family: each form's
+// call gets the lists and the sqlca through the family's own call record.
+template <class Call, class Form, std::size_t N>
+void check_positional_forms(const Form (&forms)[N]) {
+    for (const Form &form : forms)
+        check_positional_lists(form.lists, [&](vrxTablespaceList *tablespaces, vrxMediaList *media, sqlca *ca) {
+            Call c;
+            c.tablespaces = tablespaces;
+            c.media = media;
+            c.ca = ca;
+            return form.call(c);
+        });
+}
+
 }  // namespace vrxtest

@@ -125,14 +125,7 @@ TEST_F(RestoreTest, PositionalFormsMapTheirArgumentsOntoTheCore) {
 }
 
 TEST_F(RestoreTest, PositionalFormsTerminateTheirListsAndSurviveEveryScratchFailure) {
-    for (const PositionalForm &form : kForms)
-        check_positional_lists(form.lists, [&](vrxTablespaceList *tablespaces, vrxMediaList *media, sqlca *ca) {
-            PositionalCall c;
-            c.tablespaces = tablespaces;
-            c.media = media;
-            c.ca = ca;
-            return form.call(c);
-        });
+    check_positional_forms<PositionalCall>(kForms);
 }
 
 // --- versioned restore -----------------------------------------------------------------
