@@ -21,7 +21,7 @@ struct EntryPoint {
 };
 
 const std::vector<EntryPoint> kTable = {
-#define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem) {#upper, #mixed, bytes},
+#define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem, frame, source) {#upper, #mixed, bytes},
 #include "frame/entry_points.inc"
 #undef VRX_ENTRY
 };
