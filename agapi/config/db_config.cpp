@@ -31,14 +31,14 @@ std::int32_t get_config(CoreGet core, char *dbAlias, std::uint32_t dbAliasLen, s
                         vrxConfigItem *items, sqlca *ca, const TokenSet &texts) {
     if (!app_data_ready(ca)) return 0;
 
-    TerminationSlot alias;
-    const std::int32_t result = core(alias.terminate(dbAlias, dbAliasLen), count, items, ca);
-    alias.restore();
+    Borrowed borrowed;
+    const std::int32_t result = core(borrowed.terminate(dbAlias, dbAliasLen), count, items, ca);
+    borrowed.restore();
 
     if (items != nullptr) {
         for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint32_t width = texts.width_of(items[i].token);
-            if (width != 0 && items[i].value != nullptr) blank_fill(static_cast<char *>(items[i].value), width);
+            const vrxConfigItem item = load_element(items, i);
+            if (texts.holds(item.token)) blank_fill(static_cast<char *>(item.value), texts.width_of(item.token));
         }
     }
     return result;
@@ -49,28 +49,26 @@ std::int32_t update_config(char *dbAlias, std::uint32_t dbAliasLen, std::uint32_
                            const ScratchSite &site, const Tag &tag) {
     if (!app_data_ready(ca)) return 0;
 
-    TerminationSlot alias;
-    char *coreAlias = alias.terminate(dbAlias, dbAliasLen);
-
-    // Without both arrays there is nothing to terminate; the core judges them.
-    StringArrayTermination values;
-    const bool terminated = items == nullptr || valueLens == nullptr ||
-                            values.terminate(items, valueLens, count,
-                                             [&](const vrxConfigItem &item) { return texts.holds(item.token); }, site);
+    StringArrayTermination<vrxConfigItem> values;
+    Borrowed borrowed;
+    char *coreAlias = borrowed.terminate(dbAlias, dbAliasLen);
+    borrowed.add(values);
+    const bool terminated =
+        values.terminate(items, valueLens, count, [&](const vrxConfigItem &item) { return texts.holds(item.token); },
+                         site);
 
     const std::int32_t result = terminated ? sqlfudb(coreAlias, count, items, ca) : report_no_memory(ca, tag);
 
-    values.restore(items, valueLens);
-    alias.restore();
+    borrowed.restore();
     return result;
 }
 
 std::int32_t reset_config(char *dbAlias, std::uint32_t dbAliasLen, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
 
-    TerminationSlot alias;
-    const std::int32_t result = sqlfrdb(alias.terminate(dbAlias, dbAliasLen), ca);
-    alias.restore();
+    Borrowed borrowed;
+    const std::int32_t result = sqlfrdb(borrowed.terminate(dbAlias, dbAliasLen), ca);
+    borrowed.restore();
     return result;
 }
 

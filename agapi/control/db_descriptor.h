@@ -4,29 +4,31 @@
 // after its last non-blank for the call and put back afterwards.
 #pragma once
 
-#include "frame/terminations.h"
+#include "frame/borrowed.h"
 #include "vrxagapi/control.h"
 
 namespace vrx::control {
 
-class CreateFields {
+// The descriptor's two fields, put back as a group only while the
+// descriptor still carries the eye-catcher it was terminated under.
+class DescriptorFields final : public PutBack {
 public:
-    // Terminates, in this order, the comment and the collating-sequence
-    // table of a descriptor that is not null and carries `eyeCatcher`, then
-    // the code set and the territory of a code-set record that is not null.
-    // A table without a trailing blank fills its 256 bytes and is passed
-    // unterminated.
-    void terminate(vrxDbDescriptor *descriptor, const char *eyeCatcher, vrxDbCodeSet *codeSet);
-
-    // Puts back the territory's byte and the code set's, then the table's
-    // and the comment's if the descriptor still carries its eye-catcher.
-    void restore();
+    // Terminates the comment and then the collating-sequence table of a
+    // descriptor that is not null and carries `eyeCatcher`. A table without
+    // a trailing blank fills its 256 bytes and is passed unterminated.
+    void terminate(vrxDbDescriptor *descriptor, const char *eyeCatcher);
+    void put_back() override;
 
 private:
     vrxDbDescriptor *descriptor_ = nullptr;
     const char *eyeCatcher_ = nullptr;
-    Terminations<2> descriptorFields_;
-    Terminations<2> codeSetFields_;
+    Borrowed fields_;
 };
+
+// Terminates, in this order, the descriptor's fields (as a group that
+// joins `borrowed`), then the code set and the territory of a code-set
+// record that is not null.
+void terminate_create_fields(Borrowed &borrowed, DescriptorFields &descriptorFields, vrxDbDescriptor *descriptor,
+                             const char *eyeCatcher, vrxDbCodeSet *codeSet);
 
 }  // namespace vrx::control

@@ -2,7 +2,7 @@
 // the core in the caller's order, with a null in the reserved place.
 #include "frame/frame.h"
 #include "frame/slots.h"
-#include "frame/terminations.h"
+#include "frame/marshal.h"
 #include "vrxplatform/control.h"
 
 using namespace vrx;
@@ -15,14 +15,14 @@ int32_t activation(CoreActivation core, char *dbAlias, uint32_t dbAliasLen, char
                    char *password, uint32_t passwordLen, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
 
-    Terminations<3> texts;
-    char *coreAlias = texts.terminate(dbAlias, dbAliasLen);
-    char *coreUser = texts.terminate(userName, userNameLen);
-    char *corePassword = texts.terminate(password, passwordLen);
+    Borrowed borrowed;
+    char *coreAlias = borrowed.terminate(dbAlias, dbAliasLen);
+    char *coreUser = borrowed.terminate(userName, userNameLen);
+    char *corePassword = borrowed.terminate(password, passwordLen);
 
     const int32_t result = core(coreAlias, coreUser, corePassword, nullptr, ca);
 
-    texts.restore();
+    borrowed.restore();
     return result;
 }
 

@@ -4,6 +4,7 @@
 // put back in the reverse order after the call.
 #include "control/db_descriptor.h"
 #include "frame/frame.h"
+#include "frame/marshal.h"
 #include "frame/slots.h"
 #include "vrxplatform/control.h"
 
@@ -15,17 +16,16 @@ VRX_API int32_t VRX_STDCALL sqlgcrea(slot pathLen, slot dbAliasLen, slot dbNameL
                                      char *path, char *dbAlias, char *dbName) {
     if (!app_data_ready(ca)) return 0;
 
-    Terminations<3> texts;
-    char *coreName = texts.terminate(dbName, widen16(dbNameLen));
-    char *coreAlias = texts.terminate(dbAlias, widen16(dbAliasLen));
-    char *corePath = texts.terminate(path, widen16(pathLen));
-    CreateFields fields;
-    fields.terminate(descriptor, VRX_DB_DESCRIPTOR_CREA, codeSet);
+    DescriptorFields descriptorFields;
+    Borrowed borrowed;
+    char *coreName = borrowed.terminate(dbName, widen16(dbNameLen));
+    char *coreAlias = borrowed.terminate(dbAlias, widen16(dbAliasLen));
+    char *corePath = borrowed.terminate(path, widen16(pathLen));
+    terminate_create_fields(borrowed, descriptorFields, descriptor, VRX_DB_DESCRIPTOR_CREA, codeSet);
 
     const int32_t result = sqlecrea_api(coreName, coreAlias, corePath, descriptor, codeSet, 0, nullptr, ca);
 
-    fields.restore();
-    texts.restore();
+    borrowed.restore();
     return result;
 }
 
@@ -33,15 +33,14 @@ VRX_API int32_t VRX_STDCALL sqlgdbcr(slot pathLen, slot dbNameLen, sqlca *ca, vr
                                      vrxDbDescriptor *descriptor, char *path, char *dbName) {
     if (!app_data_ready(ca)) return 0;
 
-    Terminations<2> texts;
-    char *corePath = texts.terminate(path, widen16(pathLen));
-    char *coreName = texts.terminate(dbName, widen16(dbNameLen));
-    CreateFields fields;
-    fields.terminate(descriptor, VRX_DB_DESCRIPTOR_DBCR, codeSet);
+    DescriptorFields descriptorFields;
+    Borrowed borrowed;
+    char *corePath = borrowed.terminate(path, widen16(pathLen));
+    char *coreName = borrowed.terminate(dbName, widen16(dbNameLen));
+    terminate_create_fields(borrowed, descriptorFields, descriptor, VRX_DB_DESCRIPTOR_DBCR, codeSet);
 
     const int32_t result = sqledbcr_api(coreName, corePath, descriptor, widen16(option), codeSet, ca);
 
-    fields.restore();
-    texts.restore();
+    borrowed.restore();
     return result;
 }

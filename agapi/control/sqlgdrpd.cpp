@@ -14,10 +14,10 @@ using CoreOneDatabase = int32_t(VRX_STDCALL *)(char *, void *, sqlca *);
 int32_t one_database(CoreOneDatabase core, char *name, uint32_t nameLen, void *value, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
 
-    TerminationSlot nameSlot;
-    const int32_t result = core(nameSlot.terminate(name, nameLen), value, ca);
+    Borrowed borrowed;
+    const int32_t result = core(borrowed.terminate(name, nameLen), value, ca);
 
-    nameSlot.restore();
+    borrowed.restore();
     return result;
 }
 

@@ -3,7 +3,7 @@
 // in the core's order.
 #include "frame/frame.h"
 #include "frame/slots.h"
-#include "frame/terminations.h"
+#include "frame/marshal.h"
 #include "vrxplatform/control.h"
 
 using namespace vrx;
@@ -16,14 +16,14 @@ int32_t reversed_texts(CoreAliasUserPassword core, char *password, uint32_t pass
                        uint32_t userNameLen, char *dbAlias, uint32_t dbAliasLen, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
 
-    Terminations<3> texts;
-    char *coreAlias = texts.terminate(dbAlias, dbAliasLen);
-    char *coreUser = texts.terminate(userName, userNameLen);
-    char *corePassword = texts.terminate(password, passwordLen);
+    Borrowed borrowed;
+    char *coreAlias = borrowed.terminate(dbAlias, dbAliasLen);
+    char *coreUser = borrowed.terminate(userName, userNameLen);
+    char *corePassword = borrowed.terminate(password, passwordLen);
 
     const int32_t result = core(coreAlias, coreUser, corePassword, ca);
 
-    texts.restore();
+    borrowed.restore();
     return result;
 }
 

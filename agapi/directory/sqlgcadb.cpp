@@ -3,7 +3,7 @@
 // the caller's arguments and put back in the reverse order.
 #include "frame/frame.h"
 #include "frame/slots.h"
-#include "frame/terminations.h"
+#include "frame/marshal.h"
 #include "vrxplatform/directory.h"
 
 using namespace vrx;
@@ -14,28 +14,28 @@ VRX_API int32_t VRX_STDCALL sqlgcadb(slot principalLen, slot commentLen, slot pa
                                      char *dbAlias, char *dbName) {
     if (!app_data_ready(ca)) return 0;
 
-    Terminations<6> texts;
-    char *corePrincipal = texts.terminate(principal, widen16(principalLen));
-    char *coreComment = texts.terminate(comment, widen16(commentLen));
-    char *corePath = texts.terminate(path, widen16(pathLen));
-    char *coreNodeName = texts.terminate(nodeName, widen16(nodeNameLen));
-    char *coreAlias = texts.terminate(dbAlias, widen16(dbAliasLen));
-    char *coreName = texts.terminate(dbName, widen16(dbNameLen));
+    Borrowed borrowed;
+    char *corePrincipal = borrowed.terminate(principal, widen16(principalLen));
+    char *coreComment = borrowed.terminate(comment, widen16(commentLen));
+    char *corePath = borrowed.terminate(path, widen16(pathLen));
+    char *coreNodeName = borrowed.terminate(nodeName, widen16(nodeNameLen));
+    char *coreAlias = borrowed.terminate(dbAlias, widen16(dbAliasLen));
+    char *coreName = borrowed.terminate(dbName, widen16(dbNameLen));
 
     const int32_t result = sqlecadb_api(coreName, coreAlias, widen8(type), coreNodeName, corePath, coreComment,
                                         widen16(authentication), corePrincipal, ca);
 
-    texts.restore();
+    borrowed.restore();
     return result;
 }
 
 VRX_API int32_t VRX_STDCALL sqlguncd(slot dbAliasLen, sqlca *ca, char *dbAlias) {
     if (!app_data_ready(ca)) return 0;
 
-    TerminationSlot alias;
-    const int32_t result = sqleuncd_api(alias.terminate(dbAlias, widen16(dbAliasLen)), ca);
+    Borrowed borrowed;
+    const int32_t result = sqleuncd_api(borrowed.terminate(dbAlias, widen16(dbAliasLen)), ca);
 
-    alias.restore();
+    borrowed.restore();
     return result;
 }
 
@@ -43,13 +43,13 @@ VRX_API int32_t VRX_STDCALL sqlgdcgd(slot commentLen, slot pathLen, slot dbAlias
                                      char *path, char *dbAlias) {
     if (!app_data_ready(ca)) return 0;
 
-    Terminations<3> texts;
-    char *coreComment = texts.terminate(comment, widen16(commentLen));
-    char *corePath = texts.terminate(path, widen16(pathLen));
-    char *coreAlias = texts.terminate(dbAlias, widen16(dbAliasLen));
+    Borrowed borrowed;
+    char *coreComment = borrowed.terminate(comment, widen16(commentLen));
+    char *corePath = borrowed.terminate(path, widen16(pathLen));
+    char *coreAlias = borrowed.terminate(dbAlias, widen16(dbAliasLen));
 
     const int32_t result = sqledcgd_api(coreAlias, corePath, coreComment, ca);
 
-    texts.restore();
+    borrowed.restore();
     return result;
 }

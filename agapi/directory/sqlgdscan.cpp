@@ -2,6 +2,7 @@
 // next entry, close the scan. The versioned forms and the positional close
 // run the guarded frame; the core records are built on the stack and their
 // outputs reach the caller's record only after a core result of 0.
+#include "frame/caller_record.h"
 #include "frame/frame.h"
 #include "frame/marshal.h"
 #include "frame/slots.h"
@@ -19,12 +20,12 @@ constexpr Tag kCloseTag = make_tag("SQLGDCLS");
 constexpr uint32_t kCloseScanVersion = 8020000;
 
 void put_open_scan_outputs(vrxgDbDirOpenScanStruct *params, const vrxDbDirOpenScanStruct &core) {
-    params->oHandle = core.oHandle;
-    params->oNumEntries = core.oNumEntries;
+    store(params, offsetof(vrxgDbDirOpenScanStruct, oHandle), core.oHandle);
+    store(params, offsetof(vrxgDbDirOpenScanStruct, oNumEntries), core.oNumEntries);
 }
 
 void put_next_entry_outputs(vrxgDbDirNextEntryStruct *params, const vrxDbDirNextEntryStruct &core) {
-    params->poDbDirEntry = core.poDbDirEntry;
+    store(params, offsetof(vrxgDbDirNextEntryStruct, poDbDirEntry), core.poDbDirEntry);
 }
 
 }  // namespace
@@ -33,10 +34,10 @@ VRX_API int32_t VRX_STDCALL sqlgdosd(slot pathLen, sqlca *ca, uint16_t *numEntri
     if (!app_data_ready(ca)) return 0;
 
     // The core writes the handle and the entry count straight into the caller's storage.
-    TerminationSlot pathSlot;
-    const int32_t result = sqledosd_api(pathSlot.terminate(path, widen16(pathLen)), handle, numEntries, ca);
+    Borrowed borrowed;
+    const int32_t result = sqledosd_api(borrowed.terminate(path, widen16(pathLen)), handle, numEntries, ca);
 
-    pathSlot.restore();
+    borrowed.restore();
     return result;
 }
 
@@ -55,19 +56,20 @@ VRX_API int32_t VRX_STDCALL sqlgdcls(slot handle, sqlca *ca) {
 VRX_API int32_t VRX_STDCALL vrxgDbDirOpenScan(uint32_t version, vrxgDbDirOpenScanStruct *params, sqlca *ca) {
     if (auto refused = guarded_refusal(ca, params, kOpenTag)) return *refused;
 
-    TerminationSlot path;
-    vrxDbDirOpenScanStruct core{path.terminate(params->piPath, params->iPathLen), 0, 0};
+    const vrxgDbDirOpenScanStruct caller = load(params);
+    Borrowed borrowed;
+    vrxDbDirOpenScanStruct core{borrowed.terminate(caller.piPath, caller.iPathLen), 0, 0};
     const int32_t result = vrxDbDirOpenScan(version, &core, ca);
     if (result == 0) put_open_scan_outputs(params, core);
 
-    path.restore();
+    borrowed.restore();
     return result;
 }
 
 VRX_API int32_t VRX_STDCALL vrxgDbDirGetNextEntry(uint32_t version, vrxgDbDirNextEntryStruct *params, sqlca *ca) {
     if (auto refused = guarded_refusal(ca, params, kNextTag)) return *refused;
 
-    vrxDbDirNextEntryStruct core{params->iHandle, 0, nullptr};
+    vrxDbDirNextEntryStruct core{load(params).iHandle, 0, nullptr};
     const int32_t result = vrxDbDirGetNextEntry(version, &core, ca);
     if (result == 0) put_next_entry_outputs(params, core);
     return result;
@@ -76,6 +78,6 @@ VRX_API int32_t VRX_STDCALL vrxgDbDirGetNextEntry(uint32_t version, vrxgDbDirNex
 VRX_API int32_t VRX_STDCALL vrxgDbDirCloseScan(uint32_t version, vrxgDbDirCloseScanStruct *params, sqlca *ca) {
     if (auto refused = guarded_refusal(ca, params, kCloseTag)) return *refused;
 
-    vrxDbDirCloseScanStruct core{params->iHandle};
+    vrxDbDirCloseScanStruct core{load(params).iHandle};
     return vrxDbDirCloseScan(version, &core, ca);
 }

@@ -1,16 +1,21 @@
 #include "frame.h"
 
+#include <cstddef>
 #include <cstring>
+
+#include "frame/caller_record.h"
 
 #include "vrxplatform/services.h"
 
 namespace vrx {
 
+void set_sqlcode(sqlca *ca, std::int32_t code) { store(ca, offsetof(sqlca, sqlcode), code); }
+
 namespace {
 
 void set_code_and_tag(sqlca *ca, std::int32_t code, const Tag &tag) {
-    ca->sqlcode = code;
-    std::memcpy(ca->sqlerrp, tag.text, sizeof tag.text);
+    set_sqlcode(ca, code);
+    std::memcpy(field_at(ca, offsetof(sqlca, sqlerrp)), tag.text, sizeof tag.text);
 }
 
 std::int32_t refuse(sqlca *ca, std::int32_t code, const Tag &tag) {
@@ -23,7 +28,7 @@ std::int32_t refuse(sqlca *ca, std::int32_t code, const Tag &tag) {
 
 bool app_data_ready(sqlca *ca) {
     if (sqlo_create_init_app_data(kAppDataCode) == 0) return true;
-    if (ca != nullptr) ca->sqlcode = kSqlInitFailed;
+    if (ca != nullptr) set_sqlcode(ca, kSqlInitFailed);
     return false;
 }
 

@@ -1,6 +1,4 @@
-#include "marshal.h"
-
-#include <cstring>
+#include "frame/marshal.h"
 
 #include "vrxplatform/services.h"
 
@@ -23,44 +21,25 @@ void *scratch_request(std::uint32_t size, const ScratchSite &site) {
 
 void scratch_release(void *block) { sqlofmblkEx(block); }
 
-void TerminationSlot::replace(char *position) {
-    position_ = position;
-    saved_ = *position;
-    *position = '\0';
-}
-
-char *TerminationSlot::terminate(char *text, std::uint32_t length) {
-    if (text != nullptr && passes_check(text, length + 1u, CheckMode::Terminate)) replace(text + length);
+char *terminate_unsaved(char *text, std::uint32_t length) {
+    if (text != nullptr && terminable(length) && passes_check(text, length + 1u, CheckMode::Terminate))
+        text[length] = '\0';
     return text;
 }
 
-char *TerminationSlot::terminate_trimmed(char *field, std::uint32_t width) {
-    if (width == 0 || !passes_check(field, width, CheckMode::Field)) return field;
-    std::uint32_t end = width - 1;
-    while (end > 0 && field[end - 1] == ' ') --end;
-    replace(field + end);
-    return field;
-}
-
-void TerminationSlot::restore() {
-    if (position_ == nullptr) return;
-    *position_ = saved_;
-    position_ = nullptr;
-}
-
-bool StringArrayTermination::push(std::uint32_t index, char *position, const ScratchSite &site) {
+bool push_termination_record(TerminationRecord *&head, std::uint32_t index, char *position, const ScratchSite &site) {
     auto *record = static_cast<TerminationRecord *>(scratch_request(sizeof(TerminationRecord), site));
     if (record == nullptr) return false;
     record->index = index;
     record->savedByte = static_cast<unsigned char>(*position);
-    record->next = head_;
-    head_ = record;
+    record->next = head;
+    head = record;
     *position = '\0';
     return true;
 }
 
 bool ScratchCopy::make(const char *text, std::uint32_t length, const ScratchSite &site) {
-    if (text == nullptr) return true;
+    if (text == nullptr || !terminable(length)) return true;
     block_ = static_cast<char *>(scratch_request(length + 1u, site));
     if (block_ == nullptr) return false;
     std::memcpy(block_, text, length);
@@ -75,11 +54,15 @@ void ScratchCopy::release() {
 }
 
 void blank_fill(char *field, std::uint32_t width) {
-    if (!passes_check(field, width, CheckMode::Field)) return;
+    if (field == nullptr || !passes_check(field, width, CheckMode::Field)) return;
     void *nul = std::memchr(field, '\0', width);
     if (nul == nullptr) return;
     char *from = static_cast<char *>(nul);
     std::memset(from, ' ', static_cast<std::size_t>(field + width - from));
+}
+
+void copy_output(char *area, std::uint32_t length, const char *coreText, std::uint32_t width) {
+    if (area != nullptr) std::memcpy(area, coreText, std::min(length, width));
 }
 
 }  // namespace vrx

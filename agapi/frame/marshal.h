@@ -1,11 +1,16 @@
 // The techniques that turn caller texts into what the core API expects and
-// put the caller's storage back afterwards. Each technique keeps what it
-// replaced and has its own restore; an entry point restores in the reverse
-// order of its terminations.
+// put the caller's storage back afterwards. One null rule holds for all of
+// them: a null text, field, array or target is passed on or ignored, never
+// read through. Lengths are untrusted 32-bit values: `length + 1` never wraps.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
+#include "frame/borrowed.h"
+#include "frame/caller_record.h"
 #include "vrxagapi/common.h"
 
 namespace vrx {
@@ -25,6 +30,18 @@ bool passes_check(const void *region, std::uint32_t length, CheckMode mode);
 // off or the core accepts the region, the core's nonzero result otherwise.
 std::int32_t check_result(const void *region, std::uint32_t length, CheckMode mode);
 
+// A text of `length` bytes has room for its terminator within a 32-bit
+// region: a length of 0xFFFFFFFF would need 2^32 bytes, which no caller
+// storage has. Such a text is treated as a region that fails its check.
+constexpr bool terminable(std::uint32_t length) { return length != UINT32_MAX; }
+
+// True when `count` items of `size` bytes make a region whose size a
+// 32-bit length can express: a negative or larger count cannot describe
+// caller storage, and such a list is passed on unconverted.
+constexpr bool fits_region(std::int64_t count, std::uint32_t size) {
+    return count >= 0 && static_cast<std::uint64_t>(count) * size <= UINT32_MAX;
+}
+
 // Where a scratch request comes from, as the system library records it.
 struct ScratchSite {
     const char *file;
@@ -35,28 +52,10 @@ struct ScratchSite {
 void *scratch_request(std::uint32_t size, const ScratchSite &site);
 void scratch_release(void *block);
 
-// One termination slot: the byte the library replaced by a NUL, and where.
-class TerminationSlot {
-public:
-    // In-place termination of a length-qualified text. Returns what the core
-    // receives: the caller's pointer, terminated unless it is null or fails
-    // the check over length + 1 bytes.
-    char *terminate(char *text, std::uint32_t length);
-
-    // Blank-trimmed termination of a blank-padded field of `width` bytes:
-    // the NUL goes right after the last non-blank of the first width - 1
-    // bytes. A field that fails the check is left as it is.
-    char *terminate_trimmed(char *field, std::uint32_t width);
-
-    // Writes the saved byte back, if any.
-    void restore();
-
-private:
-    void replace(char *position);
-
-    char *position_ = nullptr;
-    char saved_ = 0;
-};
+// Writes a NUL at text[length] without keeping the byte it replaces: for a
+// field whose blank-fill after the call is what puts it back. Checked as an
+// in-place termination is.
+char *terminate_unsaved(char *text, std::uint32_t length);
 
 // The 12-byte scratch record kept for each text of a string array that
 // the library terminates. Records chain from the one made last.
@@ -72,24 +71,32 @@ static_assert(offsetof(TerminationRecord, next) == 8, "next");
 #endif
 
 // In-place termination of the texts of an item array with a parallel array
-// of 16-bit lengths. `Item` has a `value` member pointing at the text.
-class StringArrayTermination {
+// of 16-bit lengths. `Item` has a `value` member pointing at the text. Put
+// back as one group: each record, head first, writes its byte back (the
+// length read again from the caller's array) and is released.
+template <class Item>
+class StringArrayTermination final : public PutBack {
 public:
-    // Terminates the texts of the items that `is_text(item)` selects. False
-    // when a termination record could not be obtained; what was terminated
-    // so far stays recorded for restore().
-    template <class Item, class Select>
-    bool terminate(Item *items, const std::uint16_t *lengths, std::uint32_t count, Select is_text,
+    StringArrayTermination() = default;
+    StringArrayTermination(const StringArrayTermination &) = delete;
+    StringArrayTermination &operator=(const StringArrayTermination &) = delete;
+    ~StringArrayTermination() { put_back(); }
+
+    // Terminates the texts of the items that `is_text(item)` selects. Null
+    // arrays, or arrays that fail their checks, are left alone. False when a
+    // termination record could not be obtained; what was terminated so far
+    // stays recorded for put_back().
+    template <class Select>
+    bool terminate(Item *items, std::uint16_t *lengths, std::uint32_t count, Select is_text,
                    const ScratchSite &site);
 
-    // Puts back every saved byte, last terminated first, and releases the
-    // records. The lengths are read again from the caller's array.
-    template <class Item>
-    void restore(Item *items, const std::uint16_t *lengths);
+    void put_back() override;
 
 private:
-    bool push(std::uint32_t index, char *position, const ScratchSite &site);
+    char *text_of(std::uint32_t index, std::uint32_t *length) const;
 
+    Item *items_ = nullptr;
+    std::uint16_t *lengths_ = nullptr;
     TerminationRecord *head_ = nullptr;
 };
 
@@ -97,7 +104,13 @@ private:
 // storage is not written.
 class ScratchCopy {
 public:
-    // False when no block could be had. A null text gives a null copy.
+    ScratchCopy() = default;
+    ScratchCopy(const ScratchCopy &) = delete;
+    ScratchCopy &operator=(const ScratchCopy &) = delete;
+    ~ScratchCopy() { release(); }
+
+    // False when no block could be had. A null text, or one whose length
+    // leaves no room for a terminator, gives no copy (text() is null).
     bool make(const char *text, std::uint32_t length, const ScratchSite &site);
     char *text() const { return block_; }
     void release();
@@ -107,34 +120,56 @@ private:
 };
 
 // Blank-fill of an output field of `width` bytes after the core call: from
-// the first NUL to the end of the field. A field without NUL, or that fails
-// the check, is left as the core wrote it.
+// the first NUL to the end of the field. A null field, one without NUL, or
+// one that fails the check is left as the core wrote it.
 void blank_fill(char *field, std::uint32_t width);
+
+// Copies `length` bytes, at most `width`, of a core output text into a
+// caller's area; a null area is left out.
+void copy_output(char *area, std::uint32_t length, const char *coreText, std::uint32_t width);
+
+// Copies a run of 32-bit values from a caller's record into the core's.
+template <std::size_t N>
+void copy_values(std::uint32_t (&to)[N], const std::uint32_t (&from)[N]) {
+    std::memcpy(to, from, sizeof to);
+}
 
 // ---------------------------------------------------------------------------
 
-template <class Item, class Select>
-bool StringArrayTermination::terminate(Item *items, const std::uint16_t *lengths, std::uint32_t count,
-                                       Select is_text, const ScratchSite &site) {
-    if (count == 0) return true;
+bool push_termination_record(TerminationRecord *&head, std::uint32_t index, char *position, const ScratchSite &site);
+
+template <class Item>
+char *StringArrayTermination<Item>::text_of(std::uint32_t index, std::uint32_t *length) const {
+    *length = load_element(lengths_, index);
+    return static_cast<char *>(load_element(items_, index).value);
+}
+
+template <class Item>
+template <class Select>
+bool StringArrayTermination<Item>::terminate(Item *items, std::uint16_t *lengths, std::uint32_t count,
+                                             Select is_text, const ScratchSite &site) {
+    if (items == nullptr || lengths == nullptr || count == 0) return true;
     if (!passes_check(lengths, count * 2u, CheckMode::Terminate)) return true;
-    if (!passes_check(items, count * static_cast<std::uint32_t>(sizeof(Item)), CheckMode::Terminate))
-        return true;
+    if (!passes_check(items, count * static_cast<std::uint32_t>(sizeof(Item)), CheckMode::Terminate)) return true;
+    items_ = items;
+    lengths_ = lengths;
     for (std::uint32_t i = 0; i < count; ++i) {
-        if (!is_text(items[i])) continue;
-        char *text = static_cast<char *>(items[i].value);
-        if (text == nullptr || !passes_check(text, lengths[i] + 1u, CheckMode::Terminate)) continue;
-        if (!push(i, text + lengths[i], site)) return false;
+        if (!is_text(load_element(items, i))) continue;
+        std::uint32_t length = 0;
+        char *text = text_of(i, &length);
+        if (text == nullptr || !passes_check(text, length + 1u, CheckMode::Terminate)) continue;
+        if (!push_termination_record(head_, i, text + length, site)) return false;
     }
     return true;
 }
 
 template <class Item>
-void StringArrayTermination::restore(Item *items, const std::uint16_t *lengths) {
+void StringArrayTermination<Item>::put_back() {
     while (head_ != nullptr) {
         TerminationRecord *record = head_;
-        char *text = static_cast<char *>(items[record->index].value);
-        text[lengths[record->index]] = static_cast<char>(record->savedByte);
+        std::uint32_t length = 0;
+        char *text = text_of(record->index, &length);
+        text[length] = static_cast<char>(record->savedByte);
         head_ = record->next;
         scratch_release(record);
     }

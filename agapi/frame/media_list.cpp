@@ -1,5 +1,6 @@
 #include "frame/media_list.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -20,8 +21,8 @@ static_assert(offsetof(sqlca, sqlerrd) + sizeof(sqlca::sqlerrd) - offsetof(sqlca
 
 std::int32_t report_no_array(sqlca *ca) {
     if (sqloincaChkptr(ca) == 0 && ca != nullptr) {
-        ca->sqlcode = -83;
-        std::memcpy(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlerrp), kRoutineName, sizeof kRoutineName);
+        store(ca, offsetof(sqlca, sqlcode), std::int32_t{-83});
+        std::memcpy(field_at(ca, offsetof(sqlca, sqlerrp)), kRoutineName, sizeof kRoutineName);
     }
     return -83;
 }
@@ -32,16 +33,16 @@ bool list_and_sqlca_pass(const vrxMediaList *list, const sqlca *ca) {
 }
 
 // The texts of the list's entries, by index.
-auto texts_of(const vrxMediaList *media) {
-    return [type = media->mediaType, entries = media->entries](std::int32_t i) {
+auto texts_of(const vrxMediaList &media) {
+    return [type = media.mediaType, entries = media.entries](std::int32_t i) {
         return media_entry_text(type, entries, static_cast<std::uint32_t>(i));
     };
 }
 
 // How many leading entries hold a text the library terminates: only the
 // first of a vendor list carries one the library knows of.
-std::int32_t entries_with_texts(const vrxMediaList *media) {
-    return media->mediaType == VRX_MEDIA_VENDOR && media->entryCount > 1 ? 1 : media->entryCount;
+std::int32_t entries_with_texts(const vrxMediaList &media) {
+    return media.mediaType == VRX_MEDIA_VENDOR && media.entryCount > 1 ? 1 : media.entryCount;
 }
 
 }  // namespace
@@ -58,62 +59,53 @@ std::uint32_t media_entry_size(char mediaType) {
 }
 
 EntryText media_entry_text(char mediaType, void *entries, std::uint32_t i) {
-    switch (mediaType) {
-        case VRX_MEDIA_SERVER:
-        case VRX_MEDIA_CLIENT: {
-            auto &e = static_cast<vrxLocationEntry *>(entries)[i];
-            return {e.text, e.length};
-        }
-        case VRX_MEDIA_LOCAL: {
-            auto &e = static_cast<vrxPathEntry *>(entries)[i];
-            return {e.text, e.length};
-        }
-        case VRX_MEDIA_VENDOR: {
-            auto &e = static_cast<vrxVendorEntry *>(entries)[i];
-            return {e.data, e.length};
-        }
-        case VRX_MEDIA_TEXT: {
-            auto &e = static_cast<vrxTextPointerEntry *>(entries)[i];
-            return {e.text, e.length};
-        }
-        default: return {nullptr, 0};
-    }
+    const std::uint32_t size = media_entry_size(mediaType);
+    if (size == 0) return {nullptr, 0};
+    // Every entry starts with its 32-bit length; the text follows it, or for
+    // 'Q' a pointer to it does.
+    char *entry = static_cast<char *>(entries) + std::size_t{i} * size;
+    const auto length = load(reinterpret_cast<const std::uint32_t *>(entry));
+    if (mediaType == VRX_MEDIA_TEXT)
+        return {load(reinterpret_cast<char *const *>(entry + offsetof(vrxTextPointerEntry, text))), length};
+    return {entry + sizeof(std::uint32_t), length};
 }
 
-std::int32_t sqluMakeMediaListNullTerminated(vrxMediaList **list, SavedByte **savedBytesOut, sqlca **ca,
+std::int32_t sqluMakeMediaListNullTerminated(vrxMediaList **list, SavedBytes *savedBytesOut, sqlca **ca,
                                              std::int32_t expectedType, std::uint8_t allowEmpty) {
-    vrxMediaList *media = *list;
-    if (media == nullptr) return 0;
-    if (!list_and_sqlca_pass(media, *ca)) return 0;
+    if (*list == nullptr) return 0;
+    if (!list_and_sqlca_pass(*list, *ca)) return 0;
 
-    const char type = media->mediaType;
-    if (static_cast<unsigned char>(type) != expectedType) return 0;
-    const std::int32_t count = media->entryCount;
+    const vrxMediaList media = load(*list);
+    if (static_cast<unsigned char>(media.mediaType) != expectedType) return 0;
+    const std::int32_t count = media.entryCount;
     if (count == 0 && allowEmpty == 0) return 0;
 
-    const std::uint32_t entrySize = media_entry_size(type);
+    const std::uint32_t entrySize = media_entry_size(media.mediaType);
     if (entrySize == 0 || !fits_region(count, entrySize)) return 0;
     const std::uint32_t total = static_cast<std::uint32_t>(count) * entrySize;
-    if (const std::int32_t check = check_result(media->entries, total, CheckMode::Terminate)) return check;
+    if (const std::int32_t check = check_result(media.entries, total, CheckMode::Terminate)) return check;
 
     SavedByte *records = request_saved_bytes(static_cast<std::uint32_t>(count), kSavedBytesSite);
     if (records == nullptr) return report_no_array(*ca);
-    *savedBytesOut = records;
+    *savedBytesOut = {records, count};
     return terminate_entries(records, entries_with_texts(media), texts_of(media));
 }
 
-std::int32_t sqluRestoreMediaList(vrxMediaList **list, SavedByte *savedBytes, sqlca **ca,
+std::int32_t sqluRestoreMediaList(vrxMediaList **list, SavedBytes savedBytes, sqlca **ca,
                                   std::int32_t /*expectedType*/, std::uint8_t allowEmpty) {
-    if (savedBytes == nullptr) return 0;
-    vrxMediaList *media = *list;
+    if (savedBytes.records == nullptr) return 0;
     // The array is the library's own and is released whatever the checks
     // say; a list that no longer passes them is not written.
-    const bool writable = media != nullptr && passes_check(media, sizeof *media, CheckMode::Terminate) &&
-                          passes_check(savedBytes, sizeof *savedBytes, CheckMode::Terminate) &&
-                          passes_check(*ca, sizeof(sqlca), CheckMode::Terminate) &&
-                          (allowEmpty != 0 || media->entryCount != 0);
-    if (writable) put_back_entries(savedBytes, entries_with_texts(media), texts_of(media));
-    scratch_release(savedBytes);
+    const bool writable = *list != nullptr && passes_check(*list, sizeof(vrxMediaList), CheckMode::Terminate) &&
+                          passes_check(savedBytes.records, sizeof(SavedByte), CheckMode::Terminate) &&
+                          passes_check(*ca, sizeof(sqlca), CheckMode::Terminate);
+    if (writable) {
+        const vrxMediaList media = load(*list);
+        if (allowEmpty != 0 || media.entryCount != 0)
+            put_back_entries(savedBytes.records, std::min(entries_with_texts(media), savedBytes.count),
+                             texts_of(media));
+    }
+    scratch_release(savedBytes.records);
     return 0;
 }
 

@@ -10,6 +10,7 @@ SavedByte *request_saved_bytes(std::uint32_t count, const ScratchSite &site) {
 }
 
 std::int32_t save_and_terminate(SavedByte &record, const EntryText &entry) {
+    if (!terminable(entry.length)) return 0;
     const std::int32_t check = check_result(entry.text, entry.length + 1u, CheckMode::Terminate);
     if (check != 0) return check;
     char *position = entry.text + entry.length;

@@ -30,7 +30,9 @@ SavedByte *request_saved_bytes(std::uint32_t count, const ScratchSite &site);
 
 // In-place termination of one entry's text: when length + 1 bytes pass the
 // check, the byte at text[length] goes into `record` and a NUL takes its
-// place. Returns the check's result (0 with checking off).
+// place. Returns the check's result (0 with checking off). A length of
+// 0xFFFFFFFF leaves no room for a terminator: the entry is skipped as a
+// null text is, without a check, and the result is 0.
 std::int32_t save_and_terminate(SavedByte &record, const EntryText &entry);
 
 // Writes the saved byte back at text[savedLength], if one was saved.
@@ -50,21 +52,16 @@ std::int32_t terminate_entries(SavedByte *records, std::int32_t count, TextOf te
     return result;
 }
 
-// Puts back the saved byte of every entry i below `count` that has one.
+// Puts back the saved byte of every entry i below `count` that has one,
+// last entry first: two entries that share a text give back their bytes in
+// the reverse order of their terminations.
 template <class TextOf>
 void put_back_entries(const SavedByte *records, std::int32_t count, TextOf text_of) {
-    for (std::int32_t i = 0; i < count; ++i) {
+    for (std::int32_t i = count - 1; i >= 0; --i) {
         if (records[i].savedLength == kNothingSaved) continue;
         const EntryText entry = text_of(i);
         if (entry.text != nullptr) put_back(records[i], entry.text);
     }
-}
-
-// True when `count` items of `size` bytes make a region whose size a
-// 32-bit length can express: a negative or larger count cannot describe
-// caller storage, and such a list is passed on unconverted.
-constexpr bool fits_region(std::int64_t count, std::uint32_t size) {
-    return count >= 0 && static_cast<std::uint64_t>(count) * size <= UINT32_MAX;
 }
 
 }  // namespace vrx

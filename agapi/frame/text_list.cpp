@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "frame/caller_record.h"
+
 namespace vrx {
 
 namespace {
@@ -27,8 +29,8 @@ std::int32_t TextListCopy::copy(vrxgTextEntry *entries, std::uint32_t count, sql
 
     std::int32_t result = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
-        const vrxgTextEntry &entry = entries[i];
-        if (!passes_check(entry.text, entry.length, CheckMode::Terminate)) continue;
+        const vrxgTextEntry entry = load_element(entries, i);
+        if (!terminable(entry.length) || !passes_check(entry.text, entry.length, CheckMode::Terminate)) continue;
         if (entry.text != nullptr) result = save_and_terminate(saved_[i], {entry.text, entry.length});
         char *block = static_cast<char *>(scratch_request(entry.length + 1u, sites.copies));
         if (block == nullptr) return report_no_memory(ca, tag);
@@ -42,8 +44,10 @@ std::int32_t TextListCopy::copy(vrxgTextEntry *entries, std::uint32_t count, sql
 
 void TextListCopy::put_back() {
     if (saved_ == nullptr) return;
-    put_back_entries(saved_, static_cast<std::int32_t>(count_),
-                     [this](std::int32_t i) { return EntryText{entries_[i].text, entries_[i].length}; });
+    put_back_entries(saved_, static_cast<std::int32_t>(count_), [this](std::int32_t i) {
+        const vrxgTextEntry entry = load_element(entries_, static_cast<std::uint32_t>(i));
+        return EntryText{entry.text, entry.length};
+    });
     scratch_release(saved_);
     saved_ = nullptr;
 }
@@ -56,24 +60,28 @@ void TextListCopy::release() {
     copies_ = nullptr;
 }
 
-std::int32_t name_list_to_core(TextListCopy &copy, vrxgTextList *list, vrxNameList &core, sqlca *ca,
-                               const TextListSites &sites, const Tag &tag, EmptyList empty) {
+std::int32_t name_list_to_core(TextListCopy &copy, Borrowed &borrowed, vrxgTextList *list, vrxNameList &core,
+                               sqlca *ca, const TextListSites &sites, const Tag &tag, EmptyList empty) {
     if (list == nullptr || !passes_check(list, sizeof *list, CheckMode::Terminate)) return 0;
-    if (list->count == 0 && empty == EmptyList::LeaveAlone) return 0;
-    if (!entries_readable(list->entries, list->count)) return 0;
-    core.count = list->count;
-    const std::int32_t result = copy.copy(list->entries, list->count, ca, sites, tag);
+    const vrxgTextList caller = load(list);
+    if (caller.count == 0 && empty == EmptyList::LeaveAlone) return 0;
+    if (!entries_readable(caller.entries, caller.count)) return 0;
+    core.count = caller.count;
+    borrowed.add(copy);
+    const std::int32_t result = copy.copy(caller.entries, caller.count, ca, sites, tag);
     core.names = copy.copies();
     return result;
 }
 
-std::int32_t media_list_to_core(TextListCopy &copy, vrxgMediaList *list, vrxLocationList &core, sqlca *ca,
-                                const TextListSites &sites, const Tag &tag) {
+std::int32_t media_list_to_core(TextListCopy &copy, Borrowed &borrowed, vrxgMediaList *list, vrxLocationList &core,
+                                sqlca *ca, const TextListSites &sites, const Tag &tag) {
     if (list == nullptr || !passes_check(list, sizeof *list, CheckMode::Terminate)) return 0;
-    if (!entries_readable(list->entries, list->count)) return 0;
-    core.count = list->count;
-    core.mediaType = list->mediaType;
-    const std::int32_t result = copy.copy(list->entries, list->count, ca, sites, tag);
+    const vrxgMediaList caller = load(list);
+    if (!entries_readable(caller.entries, caller.count)) return 0;
+    core.count = caller.count;
+    core.mediaType = caller.mediaType;
+    borrowed.add(copy);
+    const std::int32_t result = copy.copy(caller.entries, caller.count, ca, sites, tag);
     core.locations = copy.copies();
     return result;
 }

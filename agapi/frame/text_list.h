@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "frame/borrowed.h"
 #include "frame/frame.h"
 #include "frame/saved_bytes.h"
 #include "vrxplatform/recovery.h"
@@ -21,22 +22,36 @@ struct TextListSites {
 // What a list of no entries gets: an empty array of each kind, or nothing.
 enum class EmptyList { Convert, LeaveAlone };
 
-class TextListCopy {
+// One converted list. Its saved bytes go back as a group in the entry
+// point's order of restoration (written back, then the array released);
+// its copies are released by release(), where the entry point's order of
+// clean-up puts it.
+class TextListCopy final : public PutBack {
 public:
+    TextListCopy() = default;
+    TextListCopy(const TextListCopy &) = delete;
+    TextListCopy &operator=(const TextListCopy &) = delete;
+    ~TextListCopy() {
+        put_back();
+        release();
+    }
+
     // Requests the saved-byte array and the pointer array, then for each
     // entry whose `length` bytes pass the check: terminates the text in
     // place and copies it (a null text gives an empty copy; a text whose
-    // terminator position fails the check is still copied). Returns 0, -83
-    // after a failed request (reported with `tag`), or the nonzero result of
-    // the last terminator check.
+    // terminator position fails the check is still copied; a length of
+    // 0xFFFFFFFF, which leaves no room for a terminator, is skipped as a
+    // failed check is). Returns 0, -83 after a failed request (reported
+    // with `tag`), or the nonzero result of the last terminator check.
     std::int32_t copy(vrxgTextEntry *entries, std::uint32_t count, sqlca *ca, const TextListSites &sites,
                       const Tag &tag);
 
     // The copies' addresses, null where an entry has none.
     char **copies() const { return copies_; }
 
-    // Writes the saved bytes back into the caller's texts and releases the array.
-    void put_back();
+    // Writes the saved bytes back into the caller's texts, last entry
+    // first, and releases the array.
+    void put_back() override;
     // Releases every copy, then the pointer array.
     void release();
 
@@ -49,12 +64,14 @@ private:
 
 // A caller's text list as a core name list: nothing happens for a null
 // list, nor when the list record or its entries fail their checks (the
-// core list stays empty). Returns what TextListCopy::copy returns.
-std::int32_t name_list_to_core(TextListCopy &copy, vrxgTextList *list, vrxNameList &core, sqlca *ca,
-                               const TextListSites &sites, const Tag &tag, EmptyList empty = EmptyList::Convert);
+// core list stays empty). The list's saved bytes join `borrowed`. Returns
+// what TextListCopy::copy returns.
+std::int32_t name_list_to_core(TextListCopy &copy, Borrowed &borrowed, vrxgTextList *list, vrxNameList &core,
+                               sqlca *ca, const TextListSites &sites, const Tag &tag,
+                               EmptyList empty = EmptyList::Convert);
 
 // The same for a versioned media list, whose type code the core list takes over.
-std::int32_t media_list_to_core(TextListCopy &copy, vrxgMediaList *list, vrxLocationList &core, sqlca *ca,
-                                const TextListSites &sites, const Tag &tag);
+std::int32_t media_list_to_core(TextListCopy &copy, Borrowed &borrowed, vrxgMediaList *list, vrxLocationList &core,
+                                sqlca *ca, const TextListSites &sites, const Tag &tag);
 
 }  // namespace vrx

@@ -2,88 +2,101 @@
 
 #include <algorithm>
 
+#include "frame/caller_record.h"
 #include "frame/media_list.h"
 
 namespace vrx::recovery {
 
 namespace {
 
-auto tablespace_texts(vrxTablespaceList *list) {
-    return [entries = list->entries](std::int32_t i) { return EntryText{entries[i].text, entries[i].length}; };
+auto tablespace_texts(vrxTablespaceEntry *entries) {
+    return [entries](std::int32_t i) {
+        char *entry = reinterpret_cast<char *>(entries) + std::size_t(i) * sizeof(vrxTablespaceEntry);
+        return EntryText{entry + offsetof(vrxTablespaceEntry, text), load(reinterpret_cast<std::uint32_t *>(entry))};
+    };
 }
 
-auto media_texts(vrxMediaList *list) {
-    return [type = list->mediaType, entries = list->entries](std::int32_t i) {
+auto media_texts(const vrxMediaList &media) {
+    return [type = media.mediaType, entries = media.entries](std::int32_t i) {
         return media_entry_text(type, entries, static_cast<std::uint32_t>(i));
     };
 }
 
+// The entry array of `count` entries of `size` bytes passes its check.
+bool entries_pass(const void *entries, std::int32_t count, std::uint32_t size) {
+    if (!fits_region(count, size) || (count != 0 && entries == nullptr)) return false;
+    return passes_check(entries, static_cast<std::uint32_t>(count) * size, CheckMode::Terminate);
+}
+
 }  // namespace
+
+void ListTermination::release() {
+    if (saved_ == nullptr) return;
+    scratch_release(saved_);
+    saved_ = nullptr;
+    count_ = 0;
+}
 
 std::int32_t TablespaceListTermination::terminate(vrxTablespaceList *list, sqlca *ca, const ScratchSite &site,
                                                   const Tag &tag) {
     if (list == nullptr || !passes_check(list, sizeof *list, CheckMode::Terminate)) return 0;
-    const std::int32_t count = list->count;
-    if (!fits_region(count, sizeof(vrxTablespaceEntry)) || (count != 0 && list->entries == nullptr)) return 0;
-    if (!passes_check(list->entries, static_cast<std::uint32_t>(count) * sizeof(vrxTablespaceEntry),
-                      CheckMode::Terminate))
-        return 0;
+    const vrxTablespaceList caller = load(list);
+    if (!entries_pass(caller.entries, caller.count, sizeof(vrxTablespaceEntry))) return 0;
 
-    saved_ = request_saved_bytes(static_cast<std::uint32_t>(count), site);
+    saved_ = request_saved_bytes(static_cast<std::uint32_t>(caller.count), site);
     if (saved_ == nullptr) return report_no_memory(ca, tag);
     list_ = list;
-    count_ = count;
-    return terminate_entries(saved_, count, tablespace_texts(list));
+    count_ = caller.count;
+    pending_ = true;
+    return terminate_entries(saved_, caller.count, tablespace_texts(caller.entries));
 }
 
-void TablespaceListTermination::restore() {
-    if (saved_ == nullptr) return;
-    put_back_entries(saved_, std::min(list_->count, count_), tablespace_texts(list_));
-    scratch_release(saved_);
-    saved_ = nullptr;
+void TablespaceListTermination::put_back() {
+    if (!take_pending()) return;
+    const vrxTablespaceList caller = load(list_);
+    put_back_entries(saved_, std::min(caller.count, count_), tablespace_texts(caller.entries));
 }
 
 std::int32_t MediaListTermination::terminate(vrxMediaList *list, sqlca *ca, const PositionalSites &sites) {
     if (list == nullptr || !passes_check(list, sizeof *list, CheckMode::Terminate)) return 0;
     list_ = list;
-    switch (list->mediaType) {
-        case VRX_MEDIA_LOCAL: return terminate_paths(ca, sites);
-        case VRX_MEDIA_VENDOR: return terminate_vendor(ca, sites);
+    const vrxMediaList media = load(list);
+    switch (media.mediaType) {
+        case VRX_MEDIA_LOCAL: return terminate_paths(media, ca, sites);
+        case VRX_MEDIA_VENDOR: return terminate_vendor(media, ca, sites);
         default: return 0;
     }
 }
 
-std::int32_t MediaListTermination::terminate_paths(sqlca *ca, const PositionalSites &sites) {
-    const std::int32_t count = list_->entryCount;
-    if (!fits_region(count, sizeof(vrxPathEntry)) || (count != 0 && list_->entries == nullptr)) return 0;
-    if (!passes_check(list_->entries, static_cast<std::uint32_t>(count) * sizeof(vrxPathEntry),
-                      CheckMode::Terminate))
-        return 0;
-    saved_ = request_saved_bytes(static_cast<std::uint32_t>(count), sites.paths);
+std::int32_t MediaListTermination::terminate_paths(const vrxMediaList &media, sqlca *ca,
+                                                   const PositionalSites &sites) {
+    if (!entries_pass(media.entries, media.entryCount, sizeof(vrxPathEntry))) return 0;
+    saved_ = request_saved_bytes(static_cast<std::uint32_t>(media.entryCount), sites.paths);
     if (saved_ == nullptr) return report_no_memory(ca, sites.pathsTag);
-    count_ = count;
-    return terminate_entries(saved_, count, media_texts(list_));
+    count_ = media.entryCount;
+    pending_ = true;
+    return terminate_entries(saved_, media.entryCount, media_texts(media));
 }
 
 // One vendor entry is read and converted, whatever the count says.
-std::int32_t MediaListTermination::terminate_vendor(sqlca *ca, const PositionalSites &sites) {
-    if (list_->entries == nullptr || !passes_check(list_->entries, sizeof(vrxVendorEntry), CheckMode::Terminate))
-        return 0;
+std::int32_t MediaListTermination::terminate_vendor(const vrxMediaList &media, sqlca *ca,
+                                                    const PositionalSites &sites) {
+    if (!entries_pass(media.entries, 1, sizeof(vrxVendorEntry))) return 0;
     saved_ = request_saved_bytes(1, sites.vendor);
     if (saved_ == nullptr) return report_no_memory(ca, sites.vendorTag);
     count_ = 1;
-    return terminate_entries(saved_, 1, media_texts(list_));
+    pending_ = true;
+    return terminate_entries(saved_, 1, media_texts(media));
 }
 
-void MediaListTermination::restore() {
-    if (saved_ == nullptr) return;
-    switch (list_->mediaType) {
-        case VRX_MEDIA_LOCAL: put_back_entries(saved_, std::min(list_->entryCount, count_), media_texts(list_)); break;
-        case VRX_MEDIA_VENDOR: put_back_entries(saved_, std::min(1, count_), media_texts(list_)); break;
+void MediaListTermination::put_back() {
+    if (!take_pending()) return;
+    const vrxMediaList media = load(list_);
+    switch (media.mediaType) {
+        case VRX_MEDIA_LOCAL: put_back_entries(saved_, std::min(media.entryCount, count_), media_texts(media)); break;
+        case VRX_MEDIA_VENDOR: put_back_entries(saved_, std::min(1, count_), media_texts(media)); break;
         default: break;
     }
-    scratch_release(saved_);
-    saved_ = nullptr;
 }
 
 }  // namespace vrx::recovery

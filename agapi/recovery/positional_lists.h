@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "frame/borrowed.h"
 #include "frame/frame.h"
 #include "frame/saved_bytes.h"
 #include "vrxagapi/recovery.h"
@@ -22,78 +23,84 @@ struct PositionalSites {
     Tag vendorTag;
 };
 
+// One list's saved-byte array: put back as a group, last entry first, with
+// the entries read again from the caller's list (never more than the array
+// holds); released by release().
+class ListTermination : public PutBack {
+public:
+    ListTermination() = default;
+    ListTermination(const ListTermination &) = delete;
+    ListTermination &operator=(const ListTermination &) = delete;
+    ~ListTermination() { release(); }
+    void release();
+
+protected:
+    // True from the terminations until the bytes went back, so that they
+    // go back once.
+    bool take_pending() {
+        const bool was = pending_;
+        pending_ = false;
+        return was;
+    }
+
+    SavedByte *saved_ = nullptr;
+    std::int32_t count_ = 0;  // records in the array
+    bool pending_ = false;
+};
+
 // Table space names: every entry's text is terminated. A null list, one
 // whose record or entries fail their checks, or one whose count cannot
 // describe an entry array is left alone.
-class TablespaceListTermination {
+class TablespaceListTermination final : public ListTermination {
 public:
     // 0, -83 after a failed request, or the last entry's nonzero check.
     std::int32_t terminate(vrxTablespaceList *list, sqlca *ca, const ScratchSite &site, const Tag &tag);
-    // Puts the saved bytes back (the count read again) and releases the array.
-    void restore();
+    void put_back() override;
 
 private:
     vrxTablespaceList *list_ = nullptr;
-    SavedByte *saved_ = nullptr;
-    std::int32_t count_ = 0;  // records in the array
 };
 
 // Media list: an 'L' list has every path entry's text terminated, an 'O'
-// list the first vendor entry's text; other types are left alone.
-class MediaListTermination {
+// list the first vendor entry's text; other types are left alone. The
+// type is read again from the caller's list when the bytes go back.
+class MediaListTermination final : public ListTermination {
 public:
     // 0, -83 after a failed request, or the nonzero check that ends it.
     std::int32_t terminate(vrxMediaList *list, sqlca *ca, const PositionalSites &sites);
-    // Puts the saved bytes back by the type read again from the caller's
-    // list, and releases the array.
-    void restore();
+    void put_back() override;
 
 private:
-    std::int32_t terminate_paths(sqlca *ca, const PositionalSites &sites);
-    std::int32_t terminate_vendor(sqlca *ca, const PositionalSites &sites);
+    std::int32_t terminate_paths(const vrxMediaList &media, sqlca *ca, const PositionalSites &sites);
+    std::int32_t terminate_vendor(const vrxMediaList &media, sqlca *ca, const PositionalSites &sites);
 
     vrxMediaList *list_ = nullptr;
-    SavedByte *saved_ = nullptr;
-    std::int32_t count_ = 0;  // records in the array
 };
 
-// Both lists of a call, table space names first; restored in reverse order.
-class PositionalLists {
-public:
-    std::int32_t terminate(vrxTablespaceList *tablespaces, vrxMediaList *media, sqlca *ca,
-                           const PositionalSites &sites) {
-        const std::int32_t result = tablespaces_.terminate(tablespaces, ca, sites.tablespaces, sites.tablespacesTag);
-        return result != 0 ? result : media_.terminate(media, ca, sites);
-    }
-    void restore() {
-        media_.restore();
-        tablespaces_.restore();
-    }
+}  // namespace vrx::recovery
 
-private:
-    TablespaceListTermination tablespaces_;
-    MediaListTermination media_;
+namespace vrx::recovery {
+
+// Both lists of a positional call: table space names first, then the media
+// list; their saved bytes join the entry point's borrowed bytes, and their
+// arrays are released media list first.
+struct PositionalLists {
+    TablespaceListTermination tablespaces;
+    MediaListTermination media;
+
+    // 0, or the first nonzero result, which ends the conversion.
+    std::int32_t terminate(vrxTablespaceList *tablespaceList, vrxMediaList *mediaList, sqlca *ca,
+                           const PositionalSites &sites, Borrowed &borrowed) {
+        borrowed.add(tablespaces);
+        const std::int32_t result = tablespaces.terminate(tablespaceList, ca, sites.tablespaces, sites.tablespacesTag);
+        if (result != 0) return result;
+        borrowed.add(media);
+        return media.terminate(mediaList, ca, sites);
+    }
+    void release() {
+        media.release();
+        tablespaces.release();
+    }
 };
-
-// The frame of a positional backup or restore: initialisation, then both
-// lists; `convert_and_call()` converts the texts, calls the core and puts
-// the texts back, and runs only when both lists were converted. The lists
-// are restored last, whatever happened.
-template <class Body>
-std::int32_t with_positional_lists(vrxTablespaceList *tablespaces, vrxMediaList *media, sqlca *ca,
-                                   const PositionalSites &sites, Body convert_and_call) {
-    if (!app_data_ready(ca)) return 0;
-
-    PositionalLists lists;
-    std::int32_t result = lists.terminate(tablespaces, media, ca, sites);
-    if (result == 0) result = convert_and_call();
-    lists.restore();
-    return result;
-}
-
-// Blank-fill of an output area of `width` bytes that the caller may leave out.
-inline void blank_fill_area(char *area, std::uint32_t width) {
-    if (area != nullptr) blank_fill(area, width);
-}
 
 }  // namespace vrx::recovery

@@ -1,7 +1,11 @@
 // Restore: the full positional form and the versioned form. The positional
 // form reports its list failures with the backup's tags.
+#include "frame/caller_record.h"
+#include "frame/marshal.h"
 #include "frame/slots.h"
 #include "frame/text_list.h"
+#include "recovery/backup.h"
+#include "recovery/positional_lists.h"
 #include "recovery/restore.h"
 
 using namespace vrx;
@@ -30,48 +34,61 @@ VRX_API int32_t VRX_STDCALL sqlgrestore(slot sourceDbAliasLen, slot targetDbAlia
                                         char *password, slot value18, slot value21, slot /*ignored*/,
                                         slot value22, slot /*ignored*/, slot value23, slot value19, slot value20,
                                         slot value24, sqlca *ca) {
-    const PositionalRestore args{
-        sourceDbAlias, widen16(sourceDbAliasLen), targetDbAlias, widen16(targetDbAliasLen),
-        text3,         widen16(text3Len),         text4,         widen16(text4Len),
-        userName,      widen16(userNameLen),      password,      widen16(passwordLen),
-        identifier,    timestamp,                 widen16(timestampLen), tablespaces, media};
-    return positional_restore(args, ca, kPositionalSites, [&](const RestoreTexts &t) {
-        return sqlurestore(t.sourceDbAlias, t.targetDbAlias, value3, value4, value5, value6, value7, value8,
-                           identifier, t.timestamp, t.text3, value12, t.text4, tablespaces, media, t.userName,
-                           t.password, value18, value19, value20, value21, value22, value23, value24, ca);
-    });
+    if (!app_data_ready(ca)) return 0;
+
+    PositionalLists lists;
+    Borrowed borrowed;
+    int32_t result = lists.terminate(tablespaces, media, ca, kPositionalSites, borrowed);
+    if (result == 0) {
+        char *text1 = borrowed.terminate(sourceDbAlias, widen16(sourceDbAliasLen));
+        char *text2 = borrowed.terminate(targetDbAlias, widen16(targetDbAliasLen));
+        char *coreText3 = borrowed.terminate(text3, widen16(text3Len));
+        char *coreText4 = borrowed.terminate(text4, widen16(text4Len));
+        char *text5 = borrowed.terminate(userName, widen16(userNameLen));
+        char *text6 = borrowed.terminate(password, widen16(passwordLen));
+        char *coreTimestamp = terminate_timestamp(borrowed, timestamp, widen16(timestampLen));
+
+        result = sqlurestore(text1, text2, value3, value4, value5, value6, value7, value8, identifier, coreTimestamp,
+                             coreText3, value12, coreText4, tablespaces, media, text5, text6, value18, value19,
+                             value20, value21, value22, value23, value24, ca);
+
+        blank_fill(identifier, kIdentifierWidth);
+        blank_fill(timestamp, kTimestampWidth);
+    }
+    borrowed.restore();
+    lists.release();
+    return result;
 }
 
 VRX_API int32_t VRX_STDCALL vrxgRestore(uint32_t version, vrxgRestoreStruct *params, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
     if (params == nullptr || !passes_check(params, sizeof *params, CheckMode::Terminate))
         return report_no_memory(ca, kVersionedTag);
+    const vrxgRestoreStruct caller = load(params);
 
     TextListCopy tablespaceCopies, mediaCopies, textList2Copies;
+    Borrowed borrowed;
     vrxNameList tablespaces{}, textList2{};
     vrxLocationList media{};
-    std::int32_t result =
-        name_list_to_core(tablespaceCopies, params->piTablespaceList, tablespaces, ca, kTablespaceSites, kVersionedTag);
+    int32_t result = name_list_to_core(tablespaceCopies, borrowed, caller.piTablespaceList, tablespaces, ca,
+                                       kTablespaceSites, kVersionedTag);
     if (result == 0)
-        result = media_list_to_core(mediaCopies, params->piMediaList, media, ca, kMediaSites, kVersionedTag);
-    const bool hasTextList2 = version >= VRX_VERSION_8020200 && params->piTextList2 != nullptr;
+        result = media_list_to_core(mediaCopies, borrowed, caller.piMediaList, media, ca, kMediaSites, kVersionedTag);
+    const bool hasTextList2 = version >= VRX_VERSION_8020200 && caller.piTextList2 != nullptr;
     if (result == 0 && hasTextList2)
-        result = name_list_to_core(textList2Copies, params->piTextList2, textList2, ca, kTextList2Sites, kVersionedTag,
-                                   EmptyList::LeaveAlone);
+        result = name_list_to_core(textList2Copies, borrowed, caller.piTextList2, textList2, ca, kTextList2Sites,
+                                   kVersionedTag, EmptyList::LeaveAlone);
     if (result == 0) {
-        RestoreRecordTexts texts;
-        vrxRestoreStruct core{};
-        restore_to_core(core, version, *params, texts, params->piTablespaceList != nullptr ? &tablespaces : nullptr,
-                        params->piMediaList != nullptr ? &media : nullptr, hasTextList2 ? &textList2 : nullptr);
+        vrxRestoreStruct core = restore_to_core(version, caller, borrowed,
+                                                caller.piTablespaceList != nullptr ? &tablespaces : nullptr,
+                                                caller.piMediaList != nullptr ? &media : nullptr,
+                                                hasTextList2 ? &textList2 : nullptr);
 
         result = vrxRestore(version, &core, ca);
 
-        put_restore_outputs(*params, core);
-        texts.restore();
+        put_restore_outputs(caller, core);
     }
-    textList2Copies.put_back();
-    mediaCopies.put_back();
-    tablespaceCopies.put_back();
+    borrowed.restore();
     tablespaceCopies.release();
     mediaCopies.release();
     textList2Copies.release();

@@ -1,6 +1,9 @@
 // Restore, the shorter positional form: no text 4, and three arguments
 // that never reach the core.
+#include "frame/marshal.h"
 #include "frame/slots.h"
+#include "recovery/backup.h"
+#include "recovery/positional_lists.h"
 #include "recovery/restore.h"
 
 using namespace vrx;
@@ -21,14 +24,27 @@ VRX_API int32_t VRX_STDCALL sqlgrst(slot sourceDbAliasLen, slot targetDbAliasLen
                                     char *password, slot value16, slot value19, slot /*ignored*/, slot value20,
                                     slot /*ignored*/, slot value21, slot value17, slot value18, slot value22,
                                     sqlca *ca) {
-    const PositionalRestore args{
-        sourceDbAlias, widen16(sourceDbAliasLen), targetDbAlias, widen16(targetDbAliasLen),
-        text3,         widen16(text3Len),         nullptr,       0,
-        userName,      widen16(userNameLen),      password,      widen16(passwordLen),
-        identifier,    timestamp,                 widen16(timestampLen), tablespaces, media};
-    return positional_restore(args, ca, kSites, [&](const RestoreTexts &t) {
-        return sqlurst(t.sourceDbAlias, t.targetDbAlias, value3, value4, value5, value6, value7, identifier,
-                       t.timestamp, t.text3, value11, tablespaces, media, t.userName, t.password, value16, value17,
-                       value18, value19, value20, value21, value22, ca);
-    });
+    if (!app_data_ready(ca)) return 0;
+
+    PositionalLists lists;
+    Borrowed borrowed;
+    int32_t result = lists.terminate(tablespaces, media, ca, kSites, borrowed);
+    if (result == 0) {
+        char *text1 = borrowed.terminate(sourceDbAlias, widen16(sourceDbAliasLen));
+        char *text2 = borrowed.terminate(targetDbAlias, widen16(targetDbAliasLen));
+        char *coreText3 = borrowed.terminate(text3, widen16(text3Len));
+        char *text5 = borrowed.terminate(userName, widen16(userNameLen));
+        char *text6 = borrowed.terminate(password, widen16(passwordLen));
+        char *coreTimestamp = terminate_timestamp(borrowed, timestamp, widen16(timestampLen));
+
+        result = sqlurst(text1, text2, value3, value4, value5, value6, value7, identifier, coreTimestamp, coreText3,
+                         value11, tablespaces, media, text5, text6, value16, value17, value18, value19, value20,
+                         value21, value22, ca);
+
+        blank_fill(identifier, kIdentifierWidth);
+        blank_fill(timestamp, kTimestampWidth);
+    }
+    borrowed.restore();
+    lists.release();
+    return result;
 }

@@ -1,5 +1,6 @@
 // The marshalling techniques on their own: what they write into caller
-// storage, which checks they ask for, and how restoration puts it back.
+// storage, which checks they ask for, the null rule, untrusted lengths, and
+// how the borrowed bytes go back.
 #include "frame/marshal.h"
 #include "harness.h"
 
@@ -12,7 +13,7 @@ class MarshalTest : public PlatformTest {};
 
 std::vector<vrxstub_call> checks() { return calls("sqlagcptr_real"); }
 
-TEST_F(MarshalTest, TerminatesTextsInPlaceAndRestoresThem) {
+TEST_F(MarshalTest, TerminatesTextsInPlaceAndPutsThemBackLastFirst) {
     struct Case {
         const char *name;
         std::string text;
@@ -29,22 +30,27 @@ TEST_F(MarshalTest, TerminatesTextsInPlaceAndRestoresThem) {
         CallerStorage mem;
         char *text = mem.text(c.text, '#');
         mem.snapshot();
-        TerminationSlot slot;
-        char *seen = slot.terminate(text, c.length);
-        EXPECT_EQ(seen, text);
-        EXPECT_EQ(std::string(seen), c.seen);
+        Borrowed borrowed;
+        EXPECT_EQ(borrowed.terminate(text, c.length), text);
+        EXPECT_EQ(std::string(text), c.seen);
         EXPECT_EQ(text[c.length], '\0');
-        slot.restore();
+        borrowed.restore();
         EXPECT_TRUE(mem.unchanged_except());
     }
-}
-
-TEST_F(MarshalTest, NullTextIsPassedOnWithoutAnyCheck) {
-    vrxstub_set_ptr_check(1);
-    TerminationSlot slot;
-    EXPECT_EQ(slot.terminate(nullptr, 5), nullptr);
-    slot.restore();
-    EXPECT_TRUE(checks().empty());
+    // The same text three times, and a shorter one inside it: only the
+    // reverse order of the terminations gives back the caller's bytes.
+    CallerStorage mem;
+    char *text = mem.text("ABCDEF", '#');
+    mem.snapshot();
+    {
+        Borrowed borrowed;
+        borrowed.terminate(text, 6);
+        borrowed.terminate(text, 3);
+        borrowed.terminate(text, 6);
+        borrowed.terminate_trimmed(text, 7);
+        EXPECT_EQ(std::string(text), "ABC");
+    }  // the destructor puts back what restore() was not asked to
+    EXPECT_TRUE(mem.unchanged_except());
 }
 
 TEST_F(MarshalTest, ChecksEachRegionWithItsLengthAndMode) {
@@ -54,46 +60,18 @@ TEST_F(MarshalTest, ChecksEachRegionWithItsLengthAndMode) {
     char *padded = mem.field("NODE1", 9);
     vrxstub_set_ptr_check(1);
 
-    TerminationSlot a, b;
-    a.terminate(text, 5);
+    Borrowed borrowed;
+    borrowed.terminate(text, 5);
     blank_fill(out, 13);
-    b.terminate_trimmed(padded, 9);
-    b.restore();
-    a.restore();
+    borrowed.terminate_trimmed(padded, 9);
+    borrowed.restore();
 
-    const auto seen = checks();
-    ASSERT_EQ(seen.size(), 3u);
-    EXPECT_EQ(arg<const char *>(seen[0], 0), text);
-    EXPECT_EQ(arg<std::uint32_t>(seen[0], 1), 6u);
-    EXPECT_EQ(arg<std::uint32_t>(seen[0], 2), 3u);
-    EXPECT_EQ(arg<const char *>(seen[1], 0), out);
-    EXPECT_EQ(arg<std::uint32_t>(seen[1], 1), 13u);
-    EXPECT_EQ(arg<std::uint32_t>(seen[1], 2), 2u);
-    EXPECT_EQ(arg<const char *>(seen[2], 0), padded);
-    EXPECT_EQ(arg<std::uint32_t>(seen[2], 1), 9u);
-    EXPECT_EQ(arg<std::uint32_t>(seen[2], 2), 2u);
+    std::vector<std::tuple<const void *, std::uint32_t, std::uint32_t>> seen;
+    for (const vrxstub_call &c : checks())
+        seen.emplace_back(arg<const void *>(c, 0), arg<std::uint32_t>(c, 1), arg<std::uint32_t>(c, 2));
+    EXPECT_EQ(seen, (decltype(seen){{text, 6u, 3u}, {out, 13u, 2u}, {padded, 9u, 2u}}));
     // Whether checking is on is asked before every single check.
     EXPECT_EQ(count_calls("sqlo_ptr_check_active"), 3u);
-}
-
-TEST_F(MarshalTest, RefusedRegionsAreNeverWritten) {
-    CallerStorage mem;
-    char *text = mem.text("ALIAS");
-    char *out = mem.field("ABC", 13, '\0');
-    char *padded = mem.field("NODE1", 9);
-    vrxstub_set_ptr_check(1);
-    vrxstub_refuse_region(text, 6, 3);
-    vrxstub_refuse_region(out, 13, 2);
-    vrxstub_refuse_region(padded, 9, 2);
-    mem.snapshot();
-
-    TerminationSlot a, b;
-    EXPECT_EQ(a.terminate(text, 5), text);
-    EXPECT_EQ(b.terminate_trimmed(padded, 9), padded);
-    blank_fill(out, 13);
-    b.restore();
-    a.restore();
-    EXPECT_TRUE(mem.unchanged_except());
 }
 
 TEST_F(MarshalTest, BlankFillsFromTheFirstNul) {
@@ -135,28 +113,66 @@ TEST_F(MarshalTest, TrimsBlankPaddedFields) {
         CallerStorage mem;
         char *field = mem.field(c.field, 9);
         mem.snapshot();
-        TerminationSlot slot;
-        EXPECT_EQ(std::string(slot.terminate_trimmed(field, 9)), c.seen);
-        slot.restore();
+        Borrowed borrowed;
+        EXPECT_EQ(std::string(borrowed.terminate_trimmed(field, 9)), c.seen);
+        borrowed.restore();
         EXPECT_TRUE(mem.unchanged_except());
     }
 }
 
-// Two texts sharing storage: the second terminator lands inside the first
-// text. Restoring in reverse order gives back the caller's bytes.
-TEST_F(MarshalTest, RestoresOverlappingTerminationsInReverseOrder) {
-    CallerStorage mem;
-    char *text = mem.text("ABCDEF", '#');
-    mem.snapshot();
-    TerminationSlot outer, inner, again;
-    outer.terminate(text, 6);
-    inner.terminate(text, 3);
-    again.terminate(text, 6);  // the same text given twice
-    EXPECT_EQ(std::string(text), "ABC");
-    again.restore();
-    inner.restore();
-    outer.restore();
-    EXPECT_TRUE(mem.unchanged_except());
+// Every technique passes a null on, or ignores it, without a check, a
+// scratch request or a write.
+TEST_F(MarshalTest, NullIsPassedOnOrIgnoredByEveryTechnique) {
+    vrxstub_set_ptr_check(1);
+    Borrowed borrowed;
+    EXPECT_EQ(borrowed.terminate(nullptr, 5), nullptr);
+    EXPECT_EQ(borrowed.terminate_trimmed(nullptr, 9), nullptr);
+    EXPECT_EQ(terminate_unsaved(nullptr, 5), nullptr);
+    blank_fill(nullptr, 13);
+    copy_output(nullptr, 5, "CORE", 5);
+    ScratchCopy copy;
+    EXPECT_TRUE(copy.make(nullptr, 3, ScratchSite{"copy", 7}));
+    EXPECT_EQ(copy.text(), nullptr);
+    struct Item {
+        std::uint16_t token;
+        void *value;
+    } items[] = {{1, nullptr}};
+    std::uint16_t lengths[] = {3};
+    StringArrayTermination<Item> noItems, noLengths;
+    EXPECT_TRUE(noItems.terminate(nullptr, lengths, 1, [](const Item &) { return true; }, ScratchSite{"u", 1}));
+    EXPECT_TRUE(noLengths.terminate(items, nullptr, 1, [](const Item &) { return true; }, ScratchSite{"u", 1}));
+    borrowed.restore();
+    EXPECT_TRUE(checks().empty());
+    EXPECT_EQ(vrxstub_scratch_request_count(), 0u);
+}
+
+// A 32-bit length is untrusted: 0xFFFFFFFE asks the check about 0xFFFFFFFF
+// bytes, and 0xFFFFFFFF, which leaves no room for a terminator, is treated
+// as a refused region without asking. Nothing is written, nothing copied.
+TEST_F(MarshalTest, LengthsAtTheTopOfTheRangeNeverWrap) {
+    for (const std::uint32_t length : {0xFFFFFFFEu, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(length);
+        vrxstub_reset();
+        CallerStorage mem;
+        char *text = mem.text("TEXT");
+        vrxstub_set_ptr_check(1);
+        vrxstub_refuse_region(text, 0, 0);
+        mem.snapshot();
+        Borrowed borrowed;
+        EXPECT_EQ(borrowed.terminate(text, length), text);
+        EXPECT_EQ(terminate_unsaved(text, length), text);
+        borrowed.restore();
+        EXPECT_TRUE(mem.unchanged_except());
+        std::vector<std::uint32_t> asked;
+        for (const vrxstub_call &c : checks()) asked.push_back(arg<std::uint32_t>(c, 1));
+        const std::vector<std::uint32_t> expected(length == 0xFFFFFFFFu ? 0 : 2, 0xFFFFFFFFu);
+        EXPECT_EQ(asked, expected);
+    }
+    // A copy of a text with no room for its terminator is not made at all.
+    ScratchCopy copy;
+    EXPECT_TRUE(copy.make("TEXT", 0xFFFFFFFFu, ScratchSite{"copy", 7}));
+    EXPECT_EQ(copy.text(), nullptr);
+    EXPECT_EQ(vrxstub_scratch_request_count(), 0u);
 }
 
 struct Item {
@@ -164,104 +180,51 @@ struct Item {
     void *value;
 };
 
-TEST_F(MarshalTest, TerminatesSelectedItemsOfAStringArray) {
+TEST_F(MarshalTest, StringArrayTerminatesSelectedItemsAndStopsAtAMissingRecord) {
     CallerStorage mem;
     char *first = mem.text("ONE", '1');
     char *second = mem.text("TWOTWO", '2');
+    char *third = mem.text("THREE", '3');
     std::uint32_t number = 7;
-    Item items[] = {{1, first}, {2, &number}, {1, second}, {1, nullptr}};
-    std::uint16_t lengths[] = {3, 99, 4, 5};
+    Item items[] = {{1, first}, {2, &number}, {1, second}, {1, nullptr}, {1, third}};
+    std::uint16_t lengths[] = {3, 99, 4, 5, 5};
     mem.snapshot();
-
-    StringArrayTermination array;
-    ASSERT_TRUE(array.terminate(items, lengths, 4, [](const Item &i) { return i.token == 1; },
-                                ScratchSite{"unit", 42}));
-    EXPECT_EQ(std::string(first), "ONE");
-    EXPECT_EQ(std::string(second), "TWOT");
-    EXPECT_EQ(number, 7u);
-    EXPECT_EQ(vrxstub_outstanding_blocks(), 2u);
-    const auto sites = scratch_sites();
-    ASSERT_EQ(sites.size(), 2u);
-    EXPECT_EQ(sites[0], std::make_pair(std::string("unit"), 42u));
-    EXPECT_EQ(vrxstub_scratch_request_at(0)->size, sizeof(TerminationRecord));  // 12 on the 32-bit builds
-
-    array.restore(items, lengths);
-    EXPECT_EQ(vrxstub_outstanding_blocks(), 0u);
-    EXPECT_TRUE(mem.unchanged_except());
-}
-
-TEST_F(MarshalTest, StringArrayLeavesRefusedItemsAndArraysAlone) {
-    CallerStorage mem;
-    char *first = mem.text("ONE", '1');
-    char *second = mem.text("TWO", '2');
-    Item items[] = {{1, first}, {1, second}};
-    std::uint16_t lengths[] = {3, 3};
-    vrxstub_set_ptr_check(1);
-    mem.snapshot();
-
-    {  // one item refused: the other is still terminated
-        vrxstub_refuse_region(first, 4, 3);
-        StringArrayTermination array;
-        ASSERT_TRUE(array.terminate(items, lengths, 2, [](const Item &) { return true; }, ScratchSite{"u", 1}));
-        EXPECT_EQ(first[3], '1');
-        EXPECT_EQ(second[3], '\0');
-        array.restore(items, lengths);
+    auto isText = [](const Item &i) { return i.token == 1; };
+    {
+        StringArrayTermination<Item> array;
+        ASSERT_TRUE(array.terminate(items, lengths, 5, isText, ScratchSite{"unit", 42}));
+        EXPECT_EQ(std::string(first), "ONE");
+        EXPECT_EQ(std::string(second), "TWOT");
+        EXPECT_EQ(number, 7u);
+        const std::pair<std::string, std::uint32_t> site{"unit", 42};
+        EXPECT_EQ(scratch_sites(), (std::vector<std::pair<std::string, std::uint32_t>>{site, site, site}));
+        EXPECT_EQ(vrxstub_scratch_request_at(0)->size, sizeof(TerminationRecord));  // 12 on the 32-bit builds
+        array.put_back();
+        EXPECT_EQ(vrxstub_outstanding_blocks(), 0u);
         EXPECT_TRUE(mem.unchanged_except());
     }
-    for (const void *refused : {static_cast<const void *>(lengths), static_cast<const void *>(items)}) {
-        vrxstub_reset();
-        vrxstub_set_ptr_check(1);
-        vrxstub_refuse_region(refused, 0, 3);
-        StringArrayTermination array;
-        ASSERT_TRUE(array.terminate(items, lengths, 2, [](const Item &) { return true; }, ScratchSite{"u", 1}));
-        EXPECT_EQ(vrxstub_scratch_request_count(), 0u);
-        array.restore(items, lengths);
-        EXPECT_TRUE(mem.unchanged_except());
-    }
-}
-
-TEST_F(MarshalTest, StringArrayStopsAtTheFirstMissingRecord) {
-    CallerStorage mem;
-    char *a = mem.text("AAA", 'a');
-    char *b = mem.text("BBB", 'b');
-    char *c = mem.text("CCC", 'c');
-    Item items[] = {{1, a}, {1, b}, {1, c}};
-    std::uint16_t lengths[] = {3, 3, 3};
-    mem.snapshot();
+    vrxstub_reset();
     vrxstub_fail_scratch_at(2);
-
-    StringArrayTermination array;
-    EXPECT_FALSE(array.terminate(items, lengths, 3, [](const Item &) { return true; }, ScratchSite{"u", 1}));
-    EXPECT_EQ(a[3], '\0');
-    EXPECT_EQ(b[3], 'b');
-    EXPECT_EQ(c[3], 'c');
-    EXPECT_EQ(vrxstub_scratch_request_count(), 2u);
-    array.restore(items, lengths);
+    StringArrayTermination<Item> array;
+    EXPECT_FALSE(array.terminate(items, lengths, 5, isText, ScratchSite{"u", 1}));
+    EXPECT_EQ(first[3], '\0');
+    EXPECT_EQ(second[4], 'W');
+    array.put_back();
     EXPECT_TRUE(mem.unchanged_except());
 }
 
-TEST_F(MarshalTest, ScratchCopiesAreTerminatedAndLeaveTheCallerAlone) {
-    CallerStorage mem;
-    char *text = mem.text("BACKUPDIR", '#');
-    mem.snapshot();
-    ScratchCopy copy;
-    ASSERT_TRUE(copy.make(text, 6, ScratchSite{"copy", 7}));
-    EXPECT_NE(copy.text(), text);
-    EXPECT_EQ(std::string(copy.text()), "BACKUP");
-    EXPECT_EQ(vrxstub_scratch_request_at(0)->size, 7u);
-    copy.release();
-    EXPECT_EQ(copy.text(), nullptr);
-    EXPECT_TRUE(mem.unchanged_except());
-
-    ScratchCopy none;
-    EXPECT_TRUE(none.make(nullptr, 3, ScratchSite{"copy", 7}));
-    EXPECT_EQ(none.text(), nullptr);
-    none.release();
-
-    vrxstub_fail_scratch_at(1);
-    ScratchCopy failed;
-    EXPECT_FALSE(failed.make(text, 6, ScratchSite{"copy", 7}));
-    failed.release();
+#if GTEST_HAS_DEATH_TEST && !defined(_WIN32)
+// An entry point that borrows more bytes than the frame holds is a fault
+// in the library: it stops rather than lose a byte.
+TEST_F(MarshalTest, BorrowingPastCapacityStopsTheProcess) {
+    EXPECT_DEATH(
+        {
+            char text[] = "X#";
+            Borrowed borrowed;
+            for (int i = 0; i < 25; ++i) borrowed.terminate(text, 1);
+        },
+        "");
 }
+#endif
 
 }  // namespace

@@ -17,11 +17,11 @@ class MediaListTest : public PlatformTest {};
 std::pair<std::int32_t, SavedByte *> make_and_restore(vrxMediaList *list, sqlca *ca, std::int32_t expected,
                                                       std::uint8_t allowEmpty = 0,
                                                       const std::function<void(SavedByte *)> &between = {}) {
-    SavedByte *saved = nullptr;
+    SavedBytes saved;
     const std::int32_t result = sqluMakeMediaListNullTerminated(&list, &saved, &ca, expected, allowEmpty);
-    if (between) between(saved);
+    if (between) between(saved.records);
     EXPECT_EQ(sqluRestoreMediaList(&list, saved, &ca, expected, allowEmpty), 0);
-    return {result, saved};
+    return {result, saved.records};
 }
 
 TEST_F(MediaListTest, AListItDoesNotHandleIsLeftAloneAndAnEmptyOneLetThroughWhenAllowed) {
@@ -54,7 +54,7 @@ TEST_F(MediaListTest, AListItDoesNotHandleIsLeftAloneAndAnEmptyOneLetThroughWhen
         EXPECT_EQ(count_calls("sqlofmblkEx"), c.arrayMade ? 1u : 0u);
         EXPECT_TRUE(mem.unchanged_except());
     }
-    SavedByte *saved = nullptr;
+    SavedBytes saved;
     vrxMediaList *none = nullptr;
     EXPECT_EQ(sqluMakeMediaListNullTerminated(&none, &saved, nullptr, 'S', 0), 0);
 }
@@ -133,6 +133,24 @@ TEST_F(MediaListTest, TerminatesTheTextsOfEachTypeAndPutsThemBack) {
                                     : static_cast<bool>(mem.unchanged_except()))
             << "a refused restore writes nothing, any other puts every byte back";
     }
+}
+
+// Entries that share one text give back their bytes last entry first; a
+// count that grew during the call never takes the restore past the array.
+TEST_F(MediaListTest, PutsBackSharedTextsLastFirstAndNeverPastTheArray) {
+    CallerStorage mem;
+    auto caller = media_list(mem, 'Q', {"TS1", "TS1"});
+    char *shared = caller.texts[0];
+    auto *entries = static_cast<vrxTextPointerEntry *>(caller.list->entries);
+    entries[1].text = shared;
+    sqlca *ca = mem.ca();
+    mem.snapshot();
+    make_and_restore(caller.list, ca, 'Q', 0, [&](SavedByte *) {
+        EXPECT_EQ(shared[3], '\0');
+        caller.list->entryCount = 1000;
+    });
+    caller.list->entryCount = 2;
+    EXPECT_TRUE(mem.unchanged_except());
 }
 
 TEST_F(MediaListTest, AFailedRequestNamesTheRoutineOverSqlerrpAndSqlerrd) {

@@ -24,8 +24,9 @@ TEST_F(TextListTest, CopiesEachTextAndTerminatesTheCallersInPlace) {
     mem.snapshot();
 
     TextListCopy copy;
+    Borrowed borrowed;
     vrxNameList core{};
-    EXPECT_EQ(name_list_to_core(copy, caller.list, core, ca, kSites, kTag), 0);
+    EXPECT_EQ(name_list_to_core(copy, borrowed, caller.list, core, ca, kSites, kTag), 0);
     ASSERT_EQ(core.count, 3u);
     EXPECT_EQ(core_texts(core.names, core.count), (std::vector<std::string>{"USERSPACE1", "", "SYSCATSPACE"}));
     EXPECT_NE(core.names[0], caller.texts[0]) << "a copy, not the caller's";
@@ -37,7 +38,7 @@ TEST_F(TextListTest, CopiesEachTextAndTerminatesTheCallersInPlace) {
     const std::uint32_t sizes[] = {24, 36, 11, 4, 12};
     for (std::uint32_t i = 0; i < 5; ++i) EXPECT_EQ(vrxstub_scratch_request_at(i)->size, sizes[i]) << i;
 
-    copy.put_back();
+    borrowed.restore();
     EXPECT_TRUE(mem.unchanged_except());
     EXPECT_EQ(vrxstub_outstanding_blocks(), 4u) << "the copies outlive the put-back";
     copy.release();
@@ -46,11 +47,13 @@ TEST_F(TextListTest, CopiesEachTextAndTerminatesTheCallersInPlace) {
 // Refusals: of the list record or the entries the list stays unconverted;
 // of an entry's text it gets no copy; of its terminator position it is
 // copied but not terminated, and the last entry's refusal is the result.
-// An empty list is converted with empty arrays, or left alone when asked.
+// An entry whose length leaves no room for a terminator is skipped as a
+// refused one is. An empty list is converted with empty arrays, or left
+// alone when asked.
 TEST_F(TextListTest, RefusedRegionsAndEmptyLists) {
     struct Case {
         const char *name;
-        int refused;  // -1 list, -2 entries, -3 none and no entries, else the index of a text
+        int refused;  // -1 list, -2 entries, -3 none and no entries, -4 none, else the index of a text
         std::uint32_t length;
         std::int32_t result;
         std::vector<std::string> seen;
@@ -63,6 +66,7 @@ TEST_F(TextListTest, RefusedRegionsAndEmptyLists) {
         {"first text", 0, 3, 0, {kNoText, "bbbb"}, {false, true}, EmptyList::Convert, 3},
         {"first terminator", 0, 4, 0, {"aaa", "bbbb"}, {false, true}, EmptyList::Convert, 4},
         {"last terminator", 1, 5, 1, {"aaa", "bbbb"}, {true, false}, EmptyList::Convert, 4},
+        {"length 0xFFFFFFFF", -4, 0, 0, {"aaa", kNoText}, {true, false}, EmptyList::Convert, 3},
         {"empty, converted", -3, 0, 0, {}, {}, EmptyList::Convert, 2},
         {"empty, left alone", -3, 0, 0, {}, {}, EmptyList::LeaveAlone, 0},
     };
@@ -74,22 +78,24 @@ TEST_F(TextListTest, RefusedRegionsAndEmptyLists) {
             c.refused == -3 ? std::vector<std::string>{} : std::vector<std::string>{"aaa", "bbbb"};
         auto caller = text_list(mem, values);
         sqlca *ca = mem.ca();
+        if (c.refused == -4) caller.list->entries[1].length = 0xFFFFFFFFu;
         mem.snapshot();
         vrxstub_set_ptr_check(1);
-        if (c.refused != -3)
+        if (c.refused > -3)
             vrxstub_refuse_region(c.refused == -1   ? static_cast<const void *>(caller.list)
                                   : c.refused == -2 ? static_cast<const void *>(caller.list->entries)
                                                     : caller.texts[c.refused],
                                   c.length, 3);
 
         TextListCopy copy;
+        Borrowed borrowed;
         vrxNameList core{};
-        EXPECT_EQ(name_list_to_core(copy, caller.list, core, ca, kSites, kTag, c.empty), c.result);
+        EXPECT_EQ(name_list_to_core(copy, borrowed, caller.list, core, ca, kSites, kTag, c.empty), c.result);
         EXPECT_EQ(core.names == nullptr ? std::vector<std::string>{} : core_texts(core.names, core.count), c.seen);
         EXPECT_EQ(core.count, c.seen.size());
         EXPECT_EQ(terminated(caller.texts, values), c.terminatedEntries);
         EXPECT_EQ(vrxstub_scratch_request_count(), c.requests);
-        copy.put_back();
+        borrowed.restore();
         copy.release();
         EXPECT_TRUE(mem.unchanged_except());
     }

@@ -1,0 +1,43 @@
+#include "frame/borrowed.h"
+
+#include <cstdlib>
+
+#include "frame/marshal.h"
+
+namespace vrx {
+
+void Borrowed::push(const Entry &entry) {
+    if (used_ == kCapacity) std::abort();
+    entries_[used_++] = entry;
+}
+
+char *Borrowed::terminate(char *text, std::uint32_t length) {
+    if (text == nullptr || !terminable(length) || !passes_check(text, length + 1u, CheckMode::Terminate))
+        return text;
+    push({text + length, nullptr, text[length]});
+    text[length] = '\0';
+    return text;
+}
+
+char *Borrowed::terminate_trimmed(char *field, std::uint32_t width) {
+    if (field == nullptr || width == 0 || !passes_check(field, width, CheckMode::Field)) return field;
+    std::uint32_t end = width - 1;
+    while (end > 0 && field[end - 1] == ' ') --end;
+    push({field + end, nullptr, field[end]});
+    field[end] = '\0';
+    return field;
+}
+
+void Borrowed::add(PutBack &group) { push({nullptr, &group, 0}); }
+
+void Borrowed::restore() {
+    while (used_ > 0) {
+        const Entry &entry = entries_[--used_];
+        if (entry.group != nullptr)
+            entry.group->put_back();
+        else
+            *entry.position = entry.saved;
+    }
+}
+
+}  // namespace vrx

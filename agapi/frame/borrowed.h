@@ -1,0 +1,70 @@
+// The caller bytes an entry point borrows for the call: every terminator it
+// writes into the caller's storage, kept in the order written and put back
+// last first, so that texts sharing storage end exactly as they began.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vrx {
+
+// A group of borrowed bytes that knows how to put itself back: a list's
+// saved-byte array, a chain of termination records, the fields of a record.
+// It is put back in its turn among the entry point's other borrowings.
+class PutBack {
+public:
+    virtual void put_back() = 0;
+
+protected:
+    PutBack() = default;
+    ~PutBack() = default;
+};
+
+class Borrowed {
+public:
+    Borrowed() = default;
+    Borrowed(const Borrowed &) = delete;
+    Borrowed &operator=(const Borrowed &) = delete;
+    // A safety net: an entry point restores explicitly, where its order of
+    // steps says; anything still borrowed goes back when it returns.
+    ~Borrowed() { restore(); }
+
+    // In-place termination of a length-qualified text. Returns what the
+    // core receives: the caller's pointer, terminated at text[length] unless
+    // it is null, its length + 1 bytes do not pass the check, or no 32-bit
+    // region can hold them (length 0xFFFFFFFF).
+    char *terminate(char *text, std::uint32_t length);
+
+    // Blank-trimmed termination of a blank-padded field of `width` bytes:
+    // the NUL goes right after the last non-blank of the first width - 1
+    // bytes. A null field, or one that fails the check, is left as it is.
+    char *terminate_trimmed(char *field, std::uint32_t width);
+
+    // A group that puts itself back when its turn comes. The group must
+    // outlive this object (declare it first), and putting it back twice
+    // must do nothing the second time.
+    void add(PutBack &group);
+
+    // Puts back everything borrowed so far, last first.
+    void restore();
+
+    // Forgets the bytes borrowed so far without putting them back: for a
+    // caller record that no longer vouches for them after the call.
+    void discard() { used_ = 0; }
+
+private:
+    struct Entry {
+        char *position;   // a single byte, or
+        PutBack *group;   // a group
+        char saved;
+    };
+    void push(const Entry &entry);
+
+    // More terminations than any entry point makes; exceeding it is a fault
+    // in the entry point and stops the process rather than leave a byte.
+    static constexpr std::size_t kCapacity = 24;
+    Entry entries_[kCapacity] = {};
+    std::size_t used_ = 0;
+};
+
+}  // namespace vrx

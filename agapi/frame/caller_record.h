@@ -1,0 +1,42 @@
+// Caller records may lie at any address: a COBOL group item need not be
+// aligned. The library therefore never reads or writes a caller record
+// through a typed lvalue; it copies the record (or an element of a caller
+// array) into an aligned local and writes single fields back byte-wise.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace vrx {
+
+// A copy of the caller's record at `at`, whatever its alignment.
+template <class T>
+T load(const T *at) {
+    T copy;
+    std::memcpy(static_cast<void *>(&copy), static_cast<const void *>(at), sizeof copy);
+    return copy;
+}
+
+// Element `i` of a caller's array of T, whatever its alignment.
+template <class T>
+T load_element(const T *array, std::uint32_t i) {
+    T copy;
+    std::memcpy(static_cast<void *>(&copy), reinterpret_cast<const char *>(array) + std::size_t{i} * sizeof(T),
+                sizeof copy);
+    return copy;
+}
+
+// Writes `value` into the field at `offset` of the caller's record.
+template <class Record, class Value>
+void store(Record *record, std::size_t offset, const Value &value) {
+    std::memcpy(reinterpret_cast<char *>(record) + offset, &value, sizeof value);
+}
+
+// The address of the field at `offset` of a caller's record, as bytes.
+template <class Record>
+char *field_at(Record *record, std::size_t offset) {
+    return reinterpret_cast<char *>(record) + offset;
+}
+
+}  // namespace vrx
