@@ -81,6 +81,8 @@ VRXWINT_LINK void VRX_CDECL vrxstub_set_trace_word(uint32_t byteOffset, uint32_t
 VRX_END_DECLS
 
 #if defined(__cplusplus)
+#include <algorithm>
+#include <cstdio>
 #include <type_traits>
 
 namespace vrxstub {
@@ -91,6 +93,25 @@ uintptr_t raw(T value) {
         return reinterpret_cast<uintptr_t>(value);
     else
         return static_cast<uintptr_t>(value);
+}
+
+/* The record of a call to `name` with `args`, each kept as raw() keeps it. */
+template <class... Args>
+vrxstub_call call_of(const char *name, Args... args) {
+    static_assert(sizeof...(Args) <= VRXSTUB_MAX_ARGS, "more arguments than a call record holds");
+    const uintptr_t values[sizeof...(Args) + 1] = {raw(args)...};
+    vrxstub_call call{};
+    std::snprintf(call.name, sizeof call.name, "%s", name);
+    call.argc = sizeof...(Args);
+    std::copy(values, values + sizeof...(Args), call.args);
+    return call;
+}
+
+/* Records a call to `name` with `args`. */
+template <class... Args>
+void record(const char *name, Args... args) {
+    const vrxstub_call call = call_of(name, args...);
+    vrxstub_record(call.name, call.argc, call.args);
 }
 }  // namespace vrxstub
 #endif

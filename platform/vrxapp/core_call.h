@@ -1,30 +1,40 @@
 // How every stand-in core function runs: it is recorded with its raw
 // arguments, then a test's hook runs in its place if one is set, else the
-// stand-in's own model.
+// stand-in's own model. A stand-in passes its own name (__func__), its
+// arguments in order, and last the model:
+//
+//     return core_call(__func__, dbAlias, ca, [&] { return finish(ca, 0); });
 #pragma once
 
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
-#include <type_traits>
+#include <tuple>
+#include <utility>
 
 #include "vrxagapi/common.h"
 #include "vrxstub.h"
 
 namespace vrxapp {
 
-using vrxstub::raw;
-
 // The hook set for `name`, if any.
 bool find_hook(const char *name, vrxstub_hook *hook, void **context);
 
-template <class Model>
-std::int32_t core_call(const char *name, std::initializer_list<std::uintptr_t> args, Model model) {
-    vrxstub_record(name, static_cast<std::uint32_t>(args.size()), args.begin());
+namespace detail {
+template <class... T, std::size_t... I>
+std::int32_t core_call(const char *name, const std::tuple<T...> &all, std::index_sequence<I...>) {
+    vrxstub::record(name, std::get<I>(all)...);
     vrxstub_hook hook;
     void *context;
     if (find_hook(name, &hook, &context)) return hook(vrxstub_call_at(vrxstub_call_count() - 1), context);
-    return model();
+    return std::get<sizeof...(T) - 1>(all)();
+}
+}  // namespace detail
+
+// The arguments, then the model.
+template <class... ArgumentsThenModel>
+std::int32_t core_call(const char *name, ArgumentsThenModel... all) {
+    return detail::core_call(name, std::tuple<ArgumentsThenModel...>(all...),
+                             std::make_index_sequence<sizeof...(ArgumentsThenModel) - 1>());
 }
 
 // Completes the sqlca as the core API does: identification, size, code.

@@ -38,11 +38,7 @@ SystemState &state() {
     return s;
 }
 
-void record(const char *name, std::initializer_list<std::uintptr_t> args) {
-    vrxstub_record(name, static_cast<std::uint32_t>(args.size()), args.begin());
-}
-
-using vrxstub::raw;
+using vrxstub::record;
 
 void copy_name(char (&to)[VRXSTUB_NAME], const char *from) {
     std::snprintf(to, sizeof to, "%s", from != nullptr ? from : "");
@@ -121,19 +117,18 @@ const vrxstub_scratch_request *VRX_CDECL vrxstub_scratch_request_at(std::size_t 
 // --- system services -------------------------------------------------------
 
 std::int32_t VRX_CDECL sqlo_create_init_app_data(std::uint32_t code) {
-    record("sqlo_create_init_app_data", {raw(code)});
+    record(__func__, code);
     return state().initResult;
 }
 
 std::int32_t VRX_CDECL sqlo_ptr_check_active(void) {
-    record("sqlo_ptr_check_active", {});
+    record(__func__);
     return state().ptrCheck ? 1 : 0;
 }
 
 std::int32_t VRX_CDECL sqlogmblkEx(std::uint32_t zero1, std::uint32_t size, std::uint32_t zero2, void **block,
                                    const char *sourceFile, std::uint32_t sourceLine, std::uint32_t zero3) {
-    record("sqlogmblkEx",
-           {raw(zero1), raw(size), raw(zero2), raw(block), raw(sourceFile), raw(sourceLine), raw(zero3)});
+    record(__func__, zero1, size, zero2, block, sourceFile, sourceLine, zero3);
     SystemState &s = state();
     vrxstub_scratch_request request{};
     copy_name(request.file, sourceFile);
@@ -154,7 +149,7 @@ std::int32_t VRX_CDECL sqlogmblkEx(std::uint32_t zero1, std::uint32_t size, std:
 }
 
 std::int32_t VRX_CDECL sqlofmblkEx(void *block) {
-    record("sqlofmblkEx", {raw(block)});
+    record(__func__, block);
     SystemState &s = state();
     auto it = s.outstanding.find(block);
     if (it == s.outstanding.end()) {
@@ -167,14 +162,14 @@ std::int32_t VRX_CDECL sqlofmblkEx(void *block) {
 }
 
 std::int32_t VRX_CDECL sqloincaChkptr(sqlca *ca) {
-    record("sqloincaChkptr", {raw(ca)});
+    record(__func__, ca);
     if (ca == nullptr || state().refuseSqlca) return 1;
     prepare(ca);
     return 0;
 }
 
 void VRX_CDECL sqloinca(sqlca *ca) {
-    record("sqloinca", {raw(ca)});
+    record(__func__, ca);
     if (ca == nullptr) return;
     prepare(ca);
     ca->sqlcode = 0;
@@ -182,37 +177,36 @@ void VRX_CDECL sqloinca(sqlca *ca) {
 }
 
 void VRX_CDECL sqlofica(sqlca *ca) {
-    record("sqlofica", {raw(ca)});
+    record(__func__, ca);
     if (ca != nullptr) prepare(ca);
 }
 
 std::int32_t VRX_CDECL sqlocptrs(void **ptr, std::uint32_t *length, std::uint8_t *mode, std::uint32_t count,
                                  std::uint32_t zero) {
-    record("sqlocptrs", {raw(ptr), raw(length), raw(mode), raw(count), raw(zero)});
+    record(__func__, ptr, length, mode, count, zero);
     if (!state().ptrCheck) return 0;
     for (std::uint32_t i = 0; i < count; ++i)
         if (vrxstub_region_refused(ptr[i], length[i], mode[i])) return 1;
     return 0;
 }
 
-void VRX_CDECL pdtEntry(std::uint32_t functionId) { record("pdtEntry", {raw(functionId)}); }
+void VRX_CDECL pdtEntry(std::uint32_t functionId) { record(__func__, functionId); }
 
 void VRX_CDECL sqltExit(std::uint32_t functionId, std::int32_t result) {
-    record("sqltExit", {raw(functionId), raw(result)});
+    record(__func__, functionId, result);
 }
 
 void VRX_CDECL pdLog(std::uint32_t one, std::uint32_t zero1, std::uint32_t functionId, std::uint32_t zero2,
                      std::uint32_t zero3, std::uint32_t probe, std::uint32_t two, std::uint32_t itemCount,
                      std::uint32_t zero4, std::uint32_t type1, std::uint32_t length1, const void *address1,
                      std::uint32_t type2, std::uint32_t length2, const void *address2) {
-    record("pdLog", {raw(one), raw(zero1), raw(functionId), raw(zero2), raw(zero3), raw(probe), raw(two),
-                     raw(itemCount), raw(zero4), raw(type1), raw(length1), raw(address1), raw(type2),
-                     raw(length2), raw(address2)});
+    record(__func__, one, zero1, functionId, zero2, zero3, probe, two, itemCount, zero4, type1, length1, address1,
+           type2, length2, address2);
 }
 
 std::int32_t VRX_STDCALL sqlogstt(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
                                   const char *sqlstate) {
-    record("sqlogstt", {raw(buffer), raw(lineWidth), raw(bufferSize), raw(sqlstate)});
+    record(__func__, buffer, lineWidth, bufferSize, sqlstate);
     char text[64];
     std::snprintf(text, sizeof text, "SQLSTATE %.5s", sqlstate != nullptr ? sqlstate : "?????");
     return write_text(buffer, bufferSize, text);
@@ -220,7 +214,7 @@ std::int32_t VRX_STDCALL sqlogstt(char *buffer, std::int32_t lineWidth, std::int
 
 std::int32_t VRX_STDCALL sqlaintp_api(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
                                       const char *messageFile, sqlca *ca) {
-    record("sqlaintp_api", {raw(buffer), raw(lineWidth), raw(bufferSize), raw(messageFile), raw(ca)});
+    record(__func__, buffer, lineWidth, bufferSize, messageFile, ca);
     char text[64];
     std::snprintf(text, sizeof text, "SQL%04dN", ca != nullptr ? -ca->sqlcode : 0);
     return write_text(buffer, bufferSize, text);
