@@ -93,7 +93,7 @@ std::string text_arg(const vrxstub_call &call, std::size_t i) {
 }
 
 CoreHook::CoreHook(const char *name, Body body) : name_(name), body_(std::move(body)) {
-    vrxstub_set_hook(name_.c_str(), &CoreHook::trampoline, this);
+    EXPECT_TRUE(vrxstub_set_hook(name_.c_str(), &CoreHook::trampoline, this)) << "no core function " << name_;
 }
 
 CoreHook::~CoreHook() { vrxstub_set_hook(name_.c_str(), nullptr, nullptr); }

@@ -19,6 +19,9 @@ namespace vrxapp {
 // The hook set for `name`, if any.
 bool find_hook(const char *name, vrxstub_hook *hook, void **context);
 
+// Whether the entry point table names `name` as a core function.
+bool is_core_function(const char *name);
+
 namespace detail {
 template <class... T, std::size_t... I>
 std::int32_t core_call(const char *name, const std::tuple<T...> &all, std::index_sequence<I...>) {

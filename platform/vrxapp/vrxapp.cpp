@@ -30,11 +30,13 @@ bool find_hook(const char *name, vrxstub_hook *hook, void **context) {
 
 extern "C" {
 
-void VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context) {
+int VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context) {
+    if (coreFunction == nullptr || !vrxapp::is_core_function(coreFunction)) return 0;
     if (hook == nullptr)
         vrxapp::hooks().erase(coreFunction);
     else
         vrxapp::hooks()[coreFunction] = {hook, context};
+    return 1;
 }
 
 void VRX_CDECL vrxstub_clear_hooks(void) { vrxapp::hooks().clear(); }
