@@ -66,8 +66,9 @@ VRXSYS_LINK const struct vrxstub_scratch_request *VRX_CDECL vrxstub_scratch_requ
 
 /* A hook runs in place of the stand-in's own behaviour for one core
  * function, while the caller's texts are terminated; its result is the core
- * function's result. A null hook removes the one set. Returns 0, setting
- * nothing, when the entry point table names no such core function. */
+ * function's result. It gets a copy of the call, valid for the whole call
+ * whatever it calls in turn. A null hook removes the one set. Returns 0,
+ * setting nothing, when the entry point table names no such core function. */
 typedef int32_t(VRX_CDECL *vrxstub_hook)(const struct vrxstub_call *call, void *context);
 VRXAPP_LINK int VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context);
 VRXAPP_LINK void VRX_CDECL vrxstub_clear_hooks(void);

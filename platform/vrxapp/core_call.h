@@ -25,10 +25,13 @@ bool is_core_function(const char *name);
 namespace detail {
 template <class... T, std::size_t... I>
 std::int32_t core_call(const char *name, const std::tuple<T...> &all, std::index_sequence<I...>) {
-    vrxstub::record(name, std::get<I>(all)...);
+    const vrxstub_call call = vrxstub::call_of(name, std::get<I>(all)...);
+    vrxstub_record(call.name, call.argc, call.args);
     vrxstub_hook hook;
     void *context;
-    if (find_hook(name, &hook, &context)) return hook(vrxstub_call_at(vrxstub_call_count() - 1), context);
+    // The hook gets this copy, not the logged call: what the hook calls in
+    // turn is logged too and may move the log.
+    if (find_hook(name, &hook, &context)) return hook(&call, context);
     return std::get<sizeof...(T) - 1>(all)();
 }
 }  // namespace detail

@@ -355,6 +355,17 @@ TEST_F(DbConfigTest, ResetPassesOnlyTheAlias) {
     }
 }
 
+// A hook's call stays valid however far the calls the hook makes grow the log.
+TEST_F(DbConfigTest, AHookKeepsItsCallThroughTheCallsItMakes) {
+    sqlca ca{};
+    CoreHook hook("sqlfrdb", [&](const vrxstub_call &c) {
+        for (int i = 0; i < 100; ++i) sqlgxdb(0, 0, nullptr, &ca, nullptr);
+        EXPECT_EQ(arg<sqlca *>(c, 1), &ca);
+        return 0;
+    });
+    EXPECT_EQ(sqlgrdb(0, &ca, nullptr), 0);
+}
+
 TEST_F(DbConfigTest, FailedInitialisationTouchesNothing) {
     CallerStorage mem;
     char *alias = mem.text("MYDB", '#');
