@@ -5,7 +5,11 @@
  * arguments, keep a ledger of scratch blocks with the source-file name and
  * line of each request, and can be told to fail: the application-data
  * initialisation, the k-th scratch request, pointer checks of chosen
- * regions, and the sqlca preparation on a memory failure. */
+ * regions, and the sqlca preparation on a memory failure.
+ *
+ * The ledger, the faults, the hooks and the model are guarded, so entry
+ * points may be called from several threads at once. The call log is for
+ * one thread only: switch recording off for such runs. */
 #ifndef VRXSTUB_H
 #define VRXSTUB_H
 
@@ -33,11 +37,14 @@ struct vrxstub_scratch_request {
 
 /* --- VRXSYS: recorder, ledger, faults of the system services --- */
 
-/* Forgets the call log, the scratch requests and every fault; outstanding
- * blocks stay in the ledger (they are leaks for the test to report). */
+/* Forgets the call log, the scratch requests and every fault, and switches
+ * recording back on; outstanding blocks stay in the ledger (they are leaks
+ * for the test to report). */
 VRXSYS_LINK void VRX_CDECL vrxstub_reset(void);
 
+/* Appends a call to the log, unless recording is off. */
 VRXSYS_LINK void VRX_CDECL vrxstub_record(const char *name, uint32_t argc, const uintptr_t *args);
+VRXSYS_LINK void VRX_CDECL vrxstub_set_recording(int on);
 VRXSYS_LINK size_t VRX_CDECL vrxstub_call_count(void);
 VRXSYS_LINK const struct vrxstub_call *VRX_CDECL vrxstub_call_at(size_t index);
 

@@ -1,6 +1,6 @@
 // How every stand-in core function runs: it is recorded with its raw
 // arguments, then a test's hook runs in its place if one is set, else the
-// stand-in's own model. A stand-in passes its own name (__func__), its
+// stand-in's own model, one call at a time. A stand-in passes its own name (__func__), its
 // arguments in order, and last the model:
 //
 //     return core_call(__func__, dbAlias, ca, [&] { return finish(ca, 0); });
@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <tuple>
 #include <utility>
 
@@ -22,6 +23,9 @@ bool find_hook(const char *name, vrxstub_hook *hook, void **context);
 // Whether the entry point table names `name` as a core function.
 bool is_core_function(const char *name);
 
+// Held while the model runs.
+std::mutex &model_mutex();
+
 namespace detail {
 template <class... T, std::size_t... I>
 std::int32_t core_call(const char *name, const std::tuple<T...> &all, std::index_sequence<I...>) {
@@ -32,6 +36,7 @@ std::int32_t core_call(const char *name, const std::tuple<T...> &all, std::index
     // The hook gets this copy, not the logged call: what the hook calls in
     // turn is logged too and may move the log.
     if (find_hook(name, &hook, &context)) return hook(&call, context);
+    const std::lock_guard<std::mutex> lock(model_mutex());
     return std::get<sizeof...(T) - 1>(all)();
 }
 }  // namespace detail
