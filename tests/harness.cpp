@@ -12,7 +12,7 @@ void PlatformTest::SetUp() {
 }
 
 void PlatformTest::TearDown() {
-    EXPECT_EQ(vrxstub_outstanding_blocks(), 0u) << "scratch blocks left outstanding";
+    EXPECT_EQ(vrxstub_release_outstanding(), 0u) << "scratch blocks left outstanding";
     EXPECT_EQ(vrxstub_bad_releases(), 0u) << "blocks released that the ledger did not hold";
     vrxstub_clear_hooks();
 }
@@ -117,7 +117,7 @@ std::uint32_t fault_sweep(const std::function<void()> &run, const std::function<
         run();
         if (vrxstub_scratch_failures() == 0) break;
         check(k);
-        EXPECT_EQ(vrxstub_outstanding_blocks(), 0u) << "leak after failing scratch request " << k;
+        EXPECT_EQ(vrxstub_release_outstanding(), 0u) << "leak after failing scratch request " << k;
         if (k > 10000) {
             ADD_FAILURE() << "fault sweep does not end";
             break;

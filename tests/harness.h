@@ -1,5 +1,6 @@
 // The test harness: a fixture that resets the platform stand-ins and
-// insists on an empty scratch ledger after every test, caller storage that
+// insists on an empty scratch ledger after every test (releasing what a
+// test leaked, so that the next one starts clean), caller storage that
 // proves which bytes a call changed, hooks that capture what the core saw,
 // and the fault sweep over scratch requests.
 #pragma once

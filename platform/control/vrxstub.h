@@ -39,7 +39,7 @@ struct vrxstub_scratch_request {
 
 /* Forgets the call log, the scratch requests and every fault, and switches
  * recording back on; outstanding blocks stay in the ledger (they are leaks
- * for the test to report). */
+ * for the test to report, then release). */
 VRXSYS_LINK void VRX_CDECL vrxstub_reset(void);
 
 /* Appends a call to the log, unless recording is off. */
@@ -64,6 +64,9 @@ VRXSYS_LINK void VRX_CDECL vrxstub_refuse_region(const void *region, uint32_t le
 VRXSYS_LINK int VRX_CDECL vrxstub_region_refused(const void *region, uint32_t length, uint8_t mode);
 
 VRXSYS_LINK size_t VRX_CDECL vrxstub_outstanding_blocks(void);
+/* Frees the outstanding blocks and empties the ledger; returns how many
+ * there were. */
+VRXSYS_LINK size_t VRX_CDECL vrxstub_release_outstanding(void);
 /* Releases of blocks the ledger does not hold (double or foreign frees). */
 VRXSYS_LINK size_t VRX_CDECL vrxstub_bad_releases(void);
 VRXSYS_LINK size_t VRX_CDECL vrxstub_scratch_request_count(void);

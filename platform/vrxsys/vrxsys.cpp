@@ -129,6 +129,15 @@ int VRX_CDECL vrxstub_region_refused(const void *region, std::uint32_t length, s
 }
 
 std::size_t VRX_CDECL vrxstub_outstanding_blocks(void) { return Locked().s.outstanding.size(); }
+
+std::size_t VRX_CDECL vrxstub_release_outstanding(void) {
+    Locked l;
+    const std::size_t n = l.s.outstanding.size();
+    for (auto &block : l.s.outstanding) std::free(block.first);
+    l.s.outstanding.clear();
+    return n;
+}
+
 std::size_t VRX_CDECL vrxstub_bad_releases(void) { return Locked().s.badReleases; }
 std::size_t VRX_CDECL vrxstub_scratch_request_count(void) { return Locked().s.requests.size(); }
 
