@@ -92,14 +92,19 @@ std::string text_arg(const vrxstub_call &call, std::size_t i) {
     return p != nullptr ? std::string(p) : std::string("(null)");
 }
 
-CoreHook::CoreHook(const char *name, Body body) : name_(name), body_(std::move(body)) {
+CoreHook::CoreHook(const char *name, Need need, Body body) : name_(name), body_(std::move(body)), need_(need) {
     EXPECT_TRUE(vrxstub_set_hook(name_.c_str(), &CoreHook::trampoline, this)) << "no core function " << name_;
 }
 
-CoreHook::~CoreHook() { vrxstub_set_hook(name_.c_str(), nullptr, nullptr); }
+CoreHook::~CoreHook() {
+    vrxstub_set_hook(name_.c_str(), nullptr, nullptr);
+    if (need_ == mustRun && !ran_) ADD_FAILURE() << "the hook on " << name_ << " never ran";
+}
 
 std::int32_t VRX_CDECL CoreHook::trampoline(const vrxstub_call *call, void *context) {
-    return static_cast<CoreHook *>(context)->body_(*call);
+    auto *self = static_cast<CoreHook *>(context);
+    self->ran_ = true;
+    return self->body_(*call);
 }
 
 ::testing::AssertionResult reports_no_memory(const sqlca &ca, const char *tag8) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -95,11 +96,15 @@ std::string text_arg(const vrxstub_call &call, std::size_t i);
 
 // Runs `body` in place of the stand-in's core function `name` for as long as
 // the object lives. The body sees the raw call while the caller's texts are
-// terminated, and returns the core result.
+// terminated, and returns the core result. A hook whose body never ran
+// fails the test, as its checks never ran either, unless it was made with
+// `mayNotRun` for a call that need not reach the core.
 class CoreHook {
 public:
     using Body = std::function<std::int32_t(const vrxstub_call &)>;
-    CoreHook(const char *name, Body body);
+    enum Need { mustRun, mayNotRun };
+    CoreHook(const char *name, Body body) : CoreHook(name, mustRun, std::move(body)) {}
+    CoreHook(const char *name, Need need, Body body);
     ~CoreHook();
     CoreHook(const CoreHook &) = delete;
     CoreHook &operator=(const CoreHook &) = delete;
@@ -108,6 +113,8 @@ private:
     static std::int32_t VRX_CDECL trampoline(const vrxstub_call *call, void *context);
     std::string name_;
     Body body_;
+    Need need_;
+    std::atomic<bool> ran_{false};
 };
 
 // --- faults ------------------------------------------------------------------------

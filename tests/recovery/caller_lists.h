@@ -223,7 +223,8 @@ inline void check_positional_lists(const ListForm &form, const ListCall &call) {
             vrxstub_refuse_region(k.refused == -1 ? record : k.refused == 3 ? entries : texts[k.refused], 0, 3);
         }
         Flags seenNames, seenPaths;
-        CoreHook hook(form.core, [&](const vrxstub_call &) {
+        const auto need = k.names.empty() ? CoreHook::mayNotRun : CoreHook::mustRun;
+        CoreHook hook(form.core, need, [&](const vrxstub_call &) {
             seenNames = terminated(tablespaces.texts, names);
             seenPaths = terminated(media.texts, paths);
             return 0;
