@@ -102,16 +102,15 @@ inline void expect_standard_frame(const Form &form, const Names &names, CallerSt
     vrxstub_reset();
     vrxstub_set_ptr_check(1);
     mem.snapshot();
-    std::vector<std::string> seen;
     {
         CoreHook hook(form.core, [&](const vrxstub_call &c) {
-            seen = names.args(c);
+            std::vector<std::string> seen = names.args(c);
             if (form.inspect) form.inspect(c, names, seen);
+            EXPECT_EQ(seen, form.seen);
             return -1013;
         });
         EXPECT_EQ(form.call(), -1013);
     }
-    EXPECT_EQ(seen, form.seen);
     EXPECT_EQ(checks_made(), form.checked);
     EXPECT_TRUE(mem.unchanged_except());
 
