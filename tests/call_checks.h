@@ -16,9 +16,6 @@
 
 namespace vrxtest {
 
-// Garbage a caller may leave in the upper bits of a 16- or 8-bit slot.
-constexpr vrx_slot kHigh = 0xBEEF0000u;
-
 // A pointer check as the core support function received it.
 struct Check {
     const void *at;

@@ -51,10 +51,6 @@ sqlca *CallerStorage::ca() {
 
 void CallerStorage::snapshot() { before_ = bytes_; }
 
-::testing::AssertionResult CallerStorage::unchanged_except(std::initializer_list<Span> outputs) const {
-    return unchanged_except(std::vector<Span>(outputs));
-}
-
 ::testing::AssertionResult CallerStorage::unchanged_except(const std::vector<Span> &outputs) const {
     if (before_.empty()) return ::testing::AssertionFailure() << "no snapshot taken";
     auto allowed = [&](std::size_t offset) {
@@ -105,6 +101,17 @@ std::int32_t VRX_CDECL CoreHook::trampoline(const vrxstub_call *call, void *cont
     auto *self = static_cast<CoreHook *>(context);
     self->ran_ = true;
     return self->body_(*call);
+}
+
+void expect_failed_initialisation(CallerStorage &mem, sqlca *ca, const std::function<std::int32_t()> &call) {
+    vrxstub_reset();
+    vrxstub_set_init_result(-1);
+    *ca = sqlca{};
+    mem.snapshot();
+    EXPECT_EQ(call(), 0);
+    EXPECT_EQ(ca->sqlcode, -1022);
+    EXPECT_TRUE(mem.unchanged_except({{&ca->sqlcode, 4}}));
+    EXPECT_EQ(calls().size(), 1u) << "only the initialisation is called";
 }
 
 ::testing::AssertionResult reports_no_memory(const sqlca &ca, const char *tag8) {

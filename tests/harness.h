@@ -21,6 +21,9 @@
 
 namespace vrxtest {
 
+// Garbage a caller may leave in the upper bits of a 16- or 8-bit slot.
+constexpr vrx_slot kHigh = 0xBEEF0000u;
+
 // --- the fixture ----------------------------------------------------------------
 
 class PlatformTest : public ::testing::Test {
@@ -61,8 +64,7 @@ public:
     sqlca *ca();
 
     void snapshot();
-    ::testing::AssertionResult unchanged_except(std::initializer_list<Span> outputs = {}) const;
-    ::testing::AssertionResult unchanged_except(const std::vector<Span> &outputs) const;
+    ::testing::AssertionResult unchanged_except(const std::vector<Span> &outputs = {}) const;
 
 private:
     static constexpr std::size_t kSize = 16384;
@@ -118,6 +120,10 @@ private:
 };
 
 // --- faults ------------------------------------------------------------------------
+
+// Initialisation that fails: `call` returns 0, sets only the sqlcode and
+// calls nothing else.
+void expect_failed_initialisation(CallerStorage &mem, sqlca *ca, const std::function<std::int32_t()> &call);
 
 // The sqlca as the library leaves it on a memory failure.
 ::testing::AssertionResult reports_no_memory(const sqlca &ca, const char *tag8);

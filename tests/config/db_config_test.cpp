@@ -17,9 +17,6 @@ const std::map<std::uint16_t, std::uint32_t> kWidths = {
     {120, 18}, {501, 65}, {305, 65}, {306, 65}, {307, 31}, {702, 23}, {602, 11},
 };
 
-// Garbage a caller may leave in the upper half of a 16-bit slot.
-constexpr vrx_slot kHigh = 0xBEEF0000u;
-
 using GetCall = std::function<std::int32_t(vrx_slot aliasLen, vrx_slot count, vrxConfigItem *, sqlca *, char *)>;
 
 struct GetForm {
@@ -378,14 +375,7 @@ TEST_F(DbConfigTest, FailedInitialisationTouchesNothing) {
     };
     for (std::size_t i = 0; i < std::size(all); ++i) {
         SCOPED_TRACE(i);
-        vrxstub_reset();
-        vrxstub_set_init_result(-1);
-        *ca = sqlca{};
-        mem.snapshot();
-        EXPECT_EQ(all[i](), 0);
-        EXPECT_EQ(ca->sqlcode, -1022);
-        EXPECT_TRUE(mem.unchanged_except({{&ca->sqlcode, 4}}));
-        EXPECT_EQ(calls().size(), 1u) << "only the initialisation is called";
+        expect_failed_initialisation(mem, ca, all[i]);
     }
 }
 

@@ -10,7 +10,6 @@ namespace {
 
 class BackupTest : public PlatformTest {};
 
-constexpr vrx_slot kHigh = 0xBEEF0000u;
 constexpr vrx_slot kIgnored = 0xDEAD0004u;
 
 // The value slots carry 0x1000 + the core argument they must become.

@@ -11,7 +11,6 @@ namespace {
 
 class RestoreTest : public PlatformTest {};
 
-constexpr vrx_slot kHigh = 0xBEEF0000u;
 constexpr vrx_slot kIgnored[] = {0xDEAD0001u, 0xDEAD0002u, 0xDEAD0003u};
 
 constexpr vrx_slot value(unsigned coreArgument) { return 0x1000u + coreArgument; }
