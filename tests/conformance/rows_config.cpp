@@ -31,12 +31,12 @@ const Rows rows = {
      [](Arena &a) {
          return a.call(sqlgudb, a.len(1), kHigh16 | 3, update_lengths(a), update_items(a), a.ca(), a.text(1));
      },
-     {"sqlgudb"}, "sqlgcfg 915 915 915"},
+     {"sqlgudb"}, "sqlgcfg 915 915 915", {915, 915, 915}},
     {"SQLGEUDB", "'A' 3 items ca",
      [](Arena &a) {
          return a.call(sqlgeudb, ~0u, a.len(1), kHigh16 | 3, update_lengths(a), update_items(a), a.ca(), ~0u, a.text(1));
      },
-     {"sqlgeudb"}, "sqlgeudb 340 340 340"},
+     {"sqlgeudb"}, "sqlgeudb 340 340 340", {340, 340, 340}},
     {"SQLGRDB", "'A' ca", [](Arena &a) { return a.call(sqlgrdb, a.len(1), a.ca(), a.text(1)); }},
     {"SQLGRDBC", "'A' ca", [](Arena &a) { return a.call(sqlgrdbc, ~0u, a.len(1), a.ca(), ~0u, a.text(1)); }},
 };
