@@ -102,10 +102,10 @@ public:
     std::string seen;
     std::vector<std::pair<char *, std::string>> coreWrites;
     std::vector<std::pair<const void *, std::string>> expected;
-    std::map<const void *, std::uint32_t> blocks;  // scratch block -> request line
-    std::vector<const void *> lengthy;             // texts and areas a 32-bit length may go with
+    std::map<const void *, std::uint32_t> blocks;   // scratch block -> request line
+    std::vector<const void *> lengthy;              // texts and areas a 32-bit length may go with
     std::pair<std::uintptr_t, std::uintptr_t> own;  // the library's stack while the core runs
-    std::vector<Span> tolerated;  // TODO: remove with the list entries put back last first
+    std::vector<Span> tolerated;                    // TODO: remove with the list entries put back last first
 
 private:
     const std::size_t shift_;
@@ -121,8 +121,8 @@ struct Row {
     const char *name;  // the upper-case name, as in the entry point table
     const char *seen;  // the core's arguments, and what `core` adds, as Arena::describe names them
     std::function<std::int32_t(Arena &)> call;
-    std::vector<std::string> tags = {};  // sqlerrp on a memory failure or refusal, by failed request
-    const char *sites = "";              // the scratch requests: "file line line ..."
+    std::vector<std::string> tags = {};        // sqlerrp on a memory failure or refusal, by failed request
+    const char *sites = "";                    // the scratch requests: "file line line ..."
     std::vector<std::uint32_t> releases = {};  // lines of the labelled blocks, in release order
     // Runs while the core runs: fills the core's records, sees, labels.
     std::function<void(const vrxstub_call &, Arena &)> core = nullptr;
