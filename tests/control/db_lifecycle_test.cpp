@@ -53,8 +53,9 @@ TEST_F(DbLifecycleTest, CreateFormsTrimTheFieldsOfTheirOwnDescriptor) {
         CallerStorage mem;
         const CreateRecords r(mem, c.eyeCatcher, c.table);
         std::string seen;
-        CoreHook crea("sqlecrea_api", [&](const vrxstub_call &) { return seen = r.seen(), 0; });
-        CoreHook dbcr("sqledbcr_api", [&](const vrxstub_call &) { return seen = r.seen(), 0; });
+        CoreHook hook(c.dbcr ? "sqledbcr_api" : "sqlecrea_api", [&](const vrxstub_call &) {
+            return seen = r.seen(), 0;
+        });
         EXPECT_EQ(c.dbcr ? sqlgdbcr(0, 0, mem.ca(), r.codes, 0, r.descriptor, nullptr, nullptr)
                          : sqlgcrea(0, 0, 0, mem.ca(), 0, 0, r.codes, r.descriptor, nullptr, nullptr, nullptr),
                   0);

@@ -84,7 +84,8 @@ TEST_F(RecoveryTest, PositionalFormsTerminateTheirListsInTheCallersStorage) {
             sqlca *ca = mem.ca();
             mem.snapshot();
             Flags seen[2];
-            CoreHook hook(form.core, [&](const vrxstub_call &) {
+            const CoreHook::Need need = k.names.empty() ? CoreHook::mayNotRun : CoreHook::mustRun;
+            CoreHook hook(form.core, need, [&](const vrxstub_call &) {
                 std::tie(seen[0], seen[1]) = std::make_pair(terminated(t.texts, names), terminated(m.texts, paths));
                 return 0;
             });
