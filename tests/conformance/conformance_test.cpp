@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <memory>
 #include <set>
-#include <sstream>
 #include <tuple>
 
 #include "conformance/conformance.h"
@@ -45,8 +44,8 @@ std::vector<Span> writable_regions() {
     for (const vrxstub_call &c : calls("sqlagcptr_real")) {
         const auto *at = arg<const void *>(c, 0);
         const auto length = arg<std::uint32_t>(c, 1);
-        const auto mode = arg<std::uint8_t>(c, 2);
-        if (mode >= 2 && !vrxstub_region_refused(at, length, mode)) spans.push_back({at, length});
+        if (c.args[2] >= 2 && !vrxstub_region_refused(at, length, arg<std::uint8_t>(c, 2)))
+            spans.push_back({at, length});
     }
     return spans;
 }
@@ -98,7 +97,8 @@ protected:
         EXPECT_EQ(a.coreCalls, 1);
         EXPECT_EQ(a.seen, row().seen);
         EXPECT_TRUE(a.unchanged_except(a.outputs()));
-        for (const auto &[at, bytes] : a.expected) EXPECT_EQ(std::string(static_cast<const char *>(at), bytes.size()), bytes);
+        for (const auto &[at, bytes] : a.expected)
+            EXPECT_EQ(std::string(static_cast<const char *>(at), bytes.size()), bytes);
         EXPECT_EQ(sites_requested(), row().sites);
         std::map<const void *, std::uint32_t> lines;
         for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i)

@@ -100,7 +100,8 @@ const Rows rows = {
      [](Arena &a) {
          return a.call(sqlgrst, a.len(1), a.len(2), a.len(7), a.len(3), a.len(4), a.len(5), kIgnored, a.text(1),
                        a.text(2), 3u, 4u, 5u, 6u, 7u, a.filled(33, "ID"), a.text(7), a.text(3), 11u, tablespaces(a),
-                       media(a, 'O'), a.text(4), a.text(5), 16u, 19u, kIgnored, 20u, kIgnored, 21u, 17u, 18u, 22u, a.ca());
+                       media(a, 'O'), a.text(4), a.text(5), 16u, 19u, kIgnored, 20u, kIgnored, 21u, 17u, 18u, 22u,
+                       a.ca());
      },
      {"sqlgbkup"}, "sqlgrst 237 302", {302, 237}},
     {"SQLGRSTO", "'A' 'BA' 3 4 5 6 out 'GFEDCBA' 'CBA' 10 tablespaces media 'DCBA' 'EDCBA' 15 16 17 18 ca",
