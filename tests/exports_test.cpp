@@ -1,5 +1,6 @@
 // Every entry point of the table resolves under each of its plain names
-// (and, on Windows, its decorated names) to one and the same function.
+// (and, on Windows, its decorated names) to one and the same function, and
+// the function each row calls comes from the platform library it names.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -18,10 +19,14 @@ struct EntryPoint {
     const char *upper;
     const char *mixed;
     unsigned bytes;
+    const char *core;
+    unsigned coreBytes;
+    const char *library;
 };
 
 const std::vector<EntryPoint> kTable = {
-#define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem, frame, source) {#upper, #mixed, bytes},
+#define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem, frame, source, library) \
+    {#upper, #mixed, bytes, #core, coreBytes, #library},
 #include "frame/entry_points.inc"
 #undef VRX_ENTRY
 };
@@ -34,6 +39,27 @@ void *lookup(const std::string &name) {
     static void *module = dlopen("libvrxagapi.so", RTLD_NOW | RTLD_NOLOAD);
     return module != nullptr ? dlsym(module, name.c_str()) : nullptr;
 #endif
+}
+
+// The platform library that defines the row's function under its export
+// name ("VRXAPP" or "VRXSYS"); empty when neither of them does.
+std::string library_defining(const EntryPoint &e) {
+#if defined(_WIN32)
+    const std::string name = std::string(e.core) + "@" + std::to_string(e.coreBytes);
+    for (const char *library : {"VRXAPP", "VRXSYS"}) {
+        HMODULE module = GetModuleHandleA((std::string(library) + ".dll").c_str());
+        if (module != nullptr && GetProcAddress(module, name.c_str()) != nullptr) return library;
+    }
+#else
+    Dl_info info{};
+    void *function = dlsym(RTLD_DEFAULT, e.core);
+    if (function != nullptr && dladdr(function, &info) != 0 && info.dli_fname != nullptr) {
+        const std::string file = info.dli_fname;
+        if (file.find("libvrxapp.so") != std::string::npos) return "VRXAPP";
+        if (file.find("libvrxsys.so") != std::string::npos) return "VRXSYS";
+    }
+#endif
+    return "";
 }
 
 std::vector<std::string> names_of(const EntryPoint &e) {
@@ -60,6 +86,13 @@ TEST(Exports, TheTableIsConsistent) {
         for (char &c : lowered) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         EXPECT_EQ(lowered, e.upper) << "the upper name is the mixed name in capitals";
         EXPECT_EQ(e.bytes % 4, 0u) << e.upper;
+    }
+}
+
+TEST(Exports, EachRowsFunctionComesFromTheLibraryTheTableNames) {
+    for (const EntryPoint &e : kTable) {
+        if (std::string(e.library) == "none") continue;
+        EXPECT_EQ(library_defining(e), e.library) << e.upper << " calls " << e.core;
     }
 }
 
