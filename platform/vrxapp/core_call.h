@@ -10,13 +10,16 @@
 
 #include "vrxagapi/common.h"
 #include "vrxstub.h"
+#include "vrxstub_messages.h"
 
 namespace vrxapp {
 
 using vrxstub::raw;
 
-// The hook set for `name`, if any.
-bool find_hook(const char *name, vrxstub_hook *hook, void **context);
+// The hook set for `name`, if any; the system stand-in keeps the table.
+inline bool find_hook(const char *name, vrxstub_hook *hook, void **context) {
+    return vrxstub_find_hook(name, hook, context) != 0;
+}
 
 template <class Model>
 std::int32_t core_call(const char *name, std::initializer_list<std::uintptr_t> args, Model model) {
@@ -27,13 +30,14 @@ std::int32_t core_call(const char *name, std::initializer_list<std::uintptr_t> a
     return model();
 }
 
-// Completes the sqlca as the core API does: identification, size, code.
+// Completes the sqlca as the core API does: identification, size, code and
+// the code's SQLSTATE.
 inline std::int32_t finish(sqlca *ca, std::int32_t code) {
     if (ca != nullptr) {
         std::memcpy(ca->sqlcaid, "SQLCA   ", 8);
         ca->sqlcabc = static_cast<std::int32_t>(sizeof(sqlca));
         ca->sqlcode = code;
-        std::memcpy(ca->sqlstate, code == 0 ? "00000" : code > 0 ? "01000" : "58004", 5);
+        std::memcpy(ca->sqlstate, vrxstub::message_for(code).sqlstate, 5);
     }
     return code;
 }

@@ -1,45 +1,10 @@
-// Stand-in for the core API's support functions and the hook table.
-#include <map>
-#include <string>
-
+// Stand-in for the core API's support functions.
 #include "core_call.h"
 #include "vrxplatform/services.h"
-
-namespace vrxapp {
-
-namespace {
-struct Hook {
-    vrxstub_hook hook;
-    void *context;
-};
-std::map<std::string, Hook> &hooks() {
-    static std::map<std::string, Hook> table;
-    return table;
-}
-}  // namespace
-
-bool find_hook(const char *name, vrxstub_hook *hook, void **context) {
-    auto it = hooks().find(name);
-    if (it == hooks().end()) return false;
-    *hook = it->second.hook;
-    *context = it->second.context;
-    return true;
-}
-
-}  // namespace vrxapp
 
 using vrxapp::raw;
 
 extern "C" {
-
-void VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context) {
-    if (hook == nullptr)
-        vrxapp::hooks().erase(coreFunction);
-    else
-        vrxapp::hooks()[coreFunction] = {hook, context};
-}
-
-void VRX_CDECL vrxstub_clear_hooks(void) { vrxapp::hooks().clear(); }
 
 std::int32_t VRX_CDECL sqlagcptr_real(const void *region, std::uint32_t length, std::uint8_t mode) {
     const std::uintptr_t args[] = {raw(region), raw(length), raw(mode)};

@@ -1,16 +1,20 @@
 // Stand-in for the system library: application data, pointer checking,
 // scratch memory with a ledger, sqlca preparation, trace and diagnostic
-// records, message texts; and the call recorder shared with the core
-// stand-in. Everything is recorded; faults are injected on request.
+// records, message texts; and the call recorder and hook table shared with
+// the core stand-in. Everything is recorded; faults are injected on request.
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "vrxplatform/services.h"
 #include "vrxstub.h"
+#include "vrxstub_messages.h"
 
 namespace {
 
@@ -38,6 +42,16 @@ SystemState &state() {
     return s;
 }
 
+struct Hook {
+    vrxstub_hook hook;
+    void *context;
+};
+
+std::map<std::string, Hook> &hooks() {
+    static std::map<std::string, Hook> table;
+    return table;
+}
+
 void record(const char *name, std::initializer_list<std::uintptr_t> args) {
     vrxstub_record(name, static_cast<std::uint32_t>(args.size()), args.begin());
 }
@@ -57,6 +71,17 @@ int write_text(char *buffer, std::int32_t size, const char *text) {
     if (buffer == nullptr || size <= 0) return -1;
     std::snprintf(buffer, static_cast<std::size_t>(size), "%s", text);
     return static_cast<int>(std::strlen(buffer));
+}
+
+// A message service runs as a core stand-in does: recorded, then a test's
+// hook in its place if one is set, else its own texts.
+template <class Texts>
+std::int32_t service_call(const char *name, std::initializer_list<std::uintptr_t> args, Texts texts) {
+    vrxstub_record(name, static_cast<std::uint32_t>(args.size()), args.begin());
+    vrxstub_hook hook;
+    void *context;
+    if (vrxstub_find_hook(name, &hook, &context)) return hook(vrxstub_call_at(vrxstub_call_count() - 1), context);
+    return texts();
 }
 
 }  // namespace
@@ -98,6 +123,23 @@ void VRX_CDECL vrxstub_fail_scratch_at(std::uint32_t k) { state().failAt = k; }
 std::uint32_t VRX_CDECL vrxstub_scratch_failures(void) { return state().failures; }
 void VRX_CDECL vrxstub_set_ptr_check(int active) { state().ptrCheck = active != 0; }
 void VRX_CDECL vrxstub_refuse_sqlca(int refuse) { state().refuseSqlca = refuse != 0; }
+
+void VRX_CDECL vrxstub_set_hook(const char *function, vrxstub_hook hook, void *context) {
+    if (hook == nullptr)
+        hooks().erase(function);
+    else
+        hooks()[function] = {hook, context};
+}
+
+void VRX_CDECL vrxstub_clear_hooks(void) { hooks().clear(); }
+
+int VRX_CDECL vrxstub_find_hook(const char *function, vrxstub_hook *hook, void **context) {
+    auto it = hooks().find(function);
+    if (it == hooks().end()) return 0;
+    *hook = it->second.hook;
+    *context = it->second.context;
+    return 1;
+}
 
 void VRX_CDECL vrxstub_refuse_region(const void *region, std::uint32_t length, std::uint8_t mode) {
     state().refusals.push_back({region, length, mode});
@@ -210,20 +252,33 @@ void VRX_CDECL pdLog(std::uint32_t one, std::uint32_t zero1, std::uint32_t funct
                      raw(length2), raw(address2)});
 }
 
+// The texts are those of the stand-ins' own codes; the line width is not
+// used, every text fits on one line.
 std::int32_t VRX_STDCALL sqlogstt(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
                                   const char *sqlstate) {
-    record("sqlogstt", {raw(buffer), raw(lineWidth), raw(bufferSize), raw(sqlstate)});
-    char text[64];
-    std::snprintf(text, sizeof text, "SQLSTATE %.5s", sqlstate != nullptr ? sqlstate : "?????");
-    return write_text(buffer, bufferSize, text);
+    return service_call("sqlogstt", {raw(buffer), raw(lineWidth), raw(bufferSize), raw(sqlstate)}, [&] {
+        const vrxstub::Message *m = vrxstub::message_for_state(sqlstate);
+        if (m == nullptr) return -2;  // no text for this state
+        char text[128];
+        std::snprintf(text, sizeof text, "SQLSTATE %.5s: %s", m->sqlstate, m->stateText);
+        return write_text(buffer, bufferSize, text);
+    });
 }
 
 std::int32_t VRX_STDCALL sqlaintp_api(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
                                       const char *messageFile, sqlca *ca) {
-    record("sqlaintp_api", {raw(buffer), raw(lineWidth), raw(bufferSize), raw(messageFile), raw(ca)});
-    char text[64];
-    std::snprintf(text, sizeof text, "SQL%04dN", ca != nullptr ? -ca->sqlcode : 0);
-    return write_text(buffer, bufferSize, text);
+    return service_call("sqlaintp_api", {raw(buffer), raw(lineWidth), raw(bufferSize), raw(messageFile), raw(ca)},
+                        [&] {
+                            std::int32_t code = 0;
+                            if (ca != nullptr)  // the caller's sqlca need not be aligned
+                                std::memcpy(&code, reinterpret_cast<const char *>(ca) + offsetof(sqlca, sqlcode),
+                                            sizeof code);
+                            const char kind = code < 0 ? 'N' : code > 0 ? 'W' : 'I';
+                            char text[128];
+                            std::snprintf(text, sizeof text, "SQL%04ld%c  %s", std::labs(code), kind,
+                                          vrxstub::message_for(code).text);
+                            return write_text(buffer, bufferSize, text);
+                        });
 }
 
 }  // extern "C"

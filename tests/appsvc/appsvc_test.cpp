@@ -35,6 +35,7 @@ struct Forward {
     const char *core;
     std::function<std::int32_t()> call;
     std::vector<std::string> seen;  // the core's arguments, named
+    std::vector<std::size_t> texts = {};  // arguments shown as the texts they point to
 };
 
 // Every forward runs with pointer checking on and a failing initialisation:
@@ -48,6 +49,7 @@ void expect_forward(const Forward &f, const Names &names) {
     std::vector<std::string> seen;
     CoreHook hook(f.core, [&](const vrxstub_call &c) {
         seen = names.args(c);
+        for (std::size_t i : f.texts) seen[i] = "'" + text_arg(c, i) + "'";
         return -30082;
     });
     EXPECT_EQ(f.call(), -30082);
@@ -63,6 +65,9 @@ TEST_F(AppServicesTest, ForwardsHandTheCoreTheirArgumentsWidenedAndReordered) {
     const Names names{x, p.labels()};
     const vrx_slot h1 = kHigh | 1, h2 = kHigh | 2, h3 = kHigh | 3, h4 = kHigh | 4, h5 = kHigh | 5, h9 = kHigh | 9;
     const std::string minus1 = names(vrxstub::raw(std::int32_t{-1}));
+    auto *ca3 = static_cast<sqlca *>(p[3]);
+    auto *state3 = static_cast<const char *>(p[3]);
+    auto *buffer4 = static_cast<char *>(p[4]);
     const Forward forwards[] = {
         {"SQLGALOC", "sqlaaloc", [&] { return sqlgaloc(h1, h2, h3, p[4]); }, {"0x1", "0x2", "0x3", "p4"}},
         {"SQLGCALL", "sqlacall", [&] { return sqlgcall(h1, h2, h3, h4, p[5]); }, {"0x1", "0x2", "0x3", "0x4", "p5"}},
@@ -91,6 +96,11 @@ TEST_F(AppServicesTest, ForwardsHandTheCoreTheirArgumentsWidenedAndReordered) {
         {"SQLGGRPN", "sqlugrpn_api",
          [&] { return sqlggrpn(h1, p[2], p[3], h4, h5, p[6], p[7], p[8], h9, p[10], kHigh | 0xFFFF, h1, h2); },
          {"0x1", "p2", "p3", "0x4", "0x5", "p6", "p7", "p8", "0x9", "p10", minus1, "0x0", "0x0"}},
+        // Sign-extended numbers; the message file is the library's own.
+        {"SQLGINTP", "sqlaintp_api", [&] { return sqlgintp(kHigh | 0xFFFF, kHigh | 80, ca3, buffer4); },
+         {"p4", minus1, "0x50", "'vrxsql.mo'", "p3"}, {3}},
+        {"SQLGGSTT", "sqlogstt", [&] { return sqlggstt(kHigh | 0xFFFF, kHigh | 80, state3, buffer4); },
+         {"p4", minus1, "0x50", "p3"}},
     };
     for (const Forward &f : forwards) expect_forward(f, names);
 }
