@@ -16,9 +16,6 @@
 
 namespace vrxtest {
 
-// Garbage a caller may leave in the upper bits of a 16- or 8-bit slot.
-constexpr vrx_slot kHigh = 0xBEEF0000u;
-
 // A pointer check as the core support function received it.
 struct Check {
     const void *at;
@@ -94,34 +91,25 @@ struct Form {
     std::function<void(const vrxstub_call &, const Names &, std::vector<std::string> &)> inspect = nullptr;
 };
 
-// Calls `form` with pointer checking on, the initialisation returning
-// `initResult` and a core that fails: the core sees the arguments and the
-// checks the form states, its result comes back, and the caller's storage
-// is as it was.
-inline void expect_core_call(const Form &form, const Names &names, CallerStorage &mem, std::int32_t initResult) {
+// Calls `form` with pointer checking on and a core that fails (its result
+// comes back, the caller's storage is as it was), then with the
+// initialisation failing (result 0, sqlcode -1022, nothing done after it).
+inline void expect_standard_frame(const Form &form, const Names &names, CallerStorage &mem, sqlca *ca) {
+    SCOPED_TRACE(form.name);
     vrxstub_reset();
     vrxstub_set_ptr_check(1);
-    vrxstub_set_init_result(initResult);
     mem.snapshot();
-    std::vector<std::string> seen;
     {
         CoreHook hook(form.core, [&](const vrxstub_call &c) {
-            seen = names.args(c);
+            std::vector<std::string> seen = names.args(c);
             if (form.inspect) form.inspect(c, names, seen);
+            EXPECT_EQ(seen, form.seen);
             return -1013;
         });
         EXPECT_EQ(form.call(), -1013);
     }
-    EXPECT_EQ(seen, form.seen);
     EXPECT_EQ(checks_made(), form.checked);
     EXPECT_TRUE(mem.unchanged_except());
-}
-
-// The core call as above, then with the initialisation failing (result 0,
-// sqlcode -1022, nothing done after it).
-inline void expect_standard_frame(const Form &form, const Names &names, CallerStorage &mem, sqlca *ca) {
-    SCOPED_TRACE(form.name);
-    expect_core_call(form, names, mem, 0);
 
     vrxstub_reset();
     vrxstub_set_init_result(-1);
@@ -130,15 +118,6 @@ inline void expect_standard_frame(const Form &form, const Names &names, CallerSt
     EXPECT_EQ(ca->sqlcode, -1022);
     EXPECT_TRUE(mem.unchanged_except({{&ca->sqlcode, 4}}));
     EXPECT_EQ(call_names().back(), "sqlo_create_init_app_data") << "nothing after the initialisation";
-}
-
-// An entry point that converts without initialising: the core call as above
-// with the initialisation set to fail, which is never asked for; the sqlca,
-// part of the caller's storage, is left as it was.
-inline void expect_without_initialisation(const Form &form, const Names &names, CallerStorage &mem) {
-    SCOPED_TRACE(form.name);
-    expect_core_call(form, names, mem, -1);
-    EXPECT_EQ(count_calls("sqlo_create_init_app_data"), 0u);
 }
 
 // A directory entry as "alias/name/comment/type", blanks trimmed.
