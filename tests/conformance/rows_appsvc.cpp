@@ -55,7 +55,7 @@ const Rows rows = {
     {"SQLGDREF", "",
      [](Arena &a) {
          auto *source = reinterpret_cast<void *const *>(a.record(static_cast<void *>(a.text(4)), "source"));
-         return a.call(sqlgdref, 4u, copied_into(a), source);
+         return a.call(sqlgdref, a.len32(4), copied_into(a), source);
      }},
     {"SQLGMCPY", "", [](Arena &a) { return a.call(sqlgmcpy, copied_into(a), a.text(4), 4u); }},
     // Text 6 ends where text 5 does: put back first, it leaves the byte as it was.
