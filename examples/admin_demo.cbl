@@ -4,14 +4,16 @@
       *> program makes them: lengths and counts BY VALUE as 32-bit
       *> binary numbers, texts and fixed-width fields BY REFERENCE,
       *> caller records BY REFERENCE after a version number BY VALUE,
-      *> and an sqlca that every call fills. Each step of the tour is
+      *> and an sqlca that the calls fill. Each step of the tour is
       *> one paragraph that makes its calls and reports every SQLCODE;
       *> the program ends with return code 1 if any call failed.
       *>
       *> The tour: the configuration of one database (update, read
       *> back, reset); the database directory (catalogue two
       *> databases, change a comment, list the directory); a backup of
-      *> one of them and its restore from the image the backup made.
+      *> one of them and its restore from the image the backup made;
+      *> a call that fails on purpose, and the texts of its SQLCODE and
+      *> SQLSTATE.
 
        DATA DIVISION.
        WORKING-STORAGE SECTION.
@@ -74,6 +76,7 @@
        COPY "backup.cpy".
        COPY "restore.cpy".
        COPY "textlist.cpy".
+       COPY "messages.cpy".
        01 TABLESPACE-ENTRIES.
           05 TABLESPACE-ENTRY      OCCURS 2 TIMES.
              COPY "textent.cpy" REPLACING LEADING ==TXT== BY ==TSE==.
@@ -146,6 +149,9 @@
                FUNCTION TRIM(BACKUP-ALIAS)
            PERFORM BACKUP-DATABASE
            PERFORM RESTORE-DATABASE
+
+           DISPLAY "Messages"
+           PERFORM MESSAGES-OF-A-FAILURE
 
            PERFORM FINISH
            STOP RUN.
@@ -423,14 +429,84 @@
            MOVE 1 TO ML-COUNT
            MOVE "L" TO ML-MEDIA-TYPE.
 
-      *> One transcript line per call: name, what it did, SQLCODE. The
-      *> action starts in column 10, or after the name when the name
-      *> is longer than eight letters; dots lead to the SQLCODE.
+      *> Uncatalogues an alias that was never catalogued, which is
+      *> meant to fail: only a success would count as a failed step.
+      *> Then asks for the message text of the SQLCODE the failure left
+      *> in the sqlca, and for the text of its SQLSTATE. Neither
+      *> message call writes the sqlca; each returns the length of its
+      *> text, or a negative value when it has none.
+       MESSAGES-OF-A-FAILURE.
+           COMPUTE MSG-ALIAS-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(MSG-ALIAS TRAILING))
+           CALL "sqlguncd" USING BY VALUE MSG-ALIAS-LEN
+                                 BY REFERENCE SQLCA MSG-ALIAS
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGUNCD" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "uncatalogue " FUNCTION TRIM(MSG-ALIAS)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL
+           IF SQLCODE < 0
+               SUBTRACT 1 FROM CALLS-FAILED
+           ELSE
+               ADD 1 TO CALLS-FAILED
+           END-IF
+
+           MOVE LOW-VALUES TO MSG-TEXT
+           CALL "sqlgintp" USING BY VALUE MSG-LINE-WIDTH MSG-BUFFER-SIZE
+                                 BY REFERENCE SQLCA MSG-TEXT
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGINTP" TO API-NAME
+           MOVE SQLCODE TO CODE-SHOWN
+           MOVE SPACES TO API-ACTION
+           STRING "text of SQLCODE " FUNCTION TRIM(CODE-SHOWN)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-RESULT
+
+           MOVE LOW-VALUES TO MSG-TEXT
+           CALL "sqlggstt" USING BY VALUE MSG-LINE-WIDTH MSG-BUFFER-SIZE
+                                 BY REFERENCE SQLSTATE MSG-TEXT
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGGSTT" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "text of SQLSTATE " SQLSTATE
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-RESULT.
+
+      *> A message call's line: its result, counted as failed when
+      *> negative; then its text, up to the NUL that ends it.
+       REPORT-RESULT.
+           ADD 1 TO CALLS-MADE
+           IF API-RESULT < 0
+               ADD 1 TO CALLS-FAILED
+           END-IF
+           PERFORM MAKE-LEADER
+           MOVE API-RESULT TO MSG-RESULT-SHOWN
+           DISPLAY LEADER " result " FUNCTION TRIM(MSG-RESULT-SHOWN)
+           MOVE 0 TO TEXT-LEN
+           INSPECT MSG-TEXT TALLYING TEXT-LEN
+               FOR CHARACTERS BEFORE INITIAL LOW-VALUE
+           IF TEXT-LEN > 0
+               DISPLAY "         """ MSG-TEXT(1:TEXT-LEN) """"
+           END-IF.
+
+      *> One transcript line per call: name, what it did, SQLCODE.
        REPORT-CALL.
            ADD 1 TO CALLS-MADE
            IF SQLCODE NOT = 0
                ADD 1 TO CALLS-FAILED
            END-IF
+           PERFORM MAKE-LEADER
+           MOVE SQLCODE TO CODE-SHOWN
+           DISPLAY LEADER " SQLCODE " FUNCTION TRIM(CODE-SHOWN).
+
+      *> The start of a transcript line: the action starts in column
+      *> 10, or after the name when the name is longer than eight
+      *> letters; dots lead to the outcome.
+       MAKE-LEADER.
            MOVE ALL "." TO LEADER
            MOVE SPACES TO LEADER(1:9)
            MOVE 1 TO LEADER-POS
@@ -440,9 +516,7 @@
                MOVE 10 TO LEADER-POS
            END-IF
            STRING FUNCTION TRIM(API-ACTION TRAILING) " "
-               DELIMITED BY SIZE INTO LEADER WITH POINTER LEADER-POS
-           MOVE SQLCODE TO CODE-SHOWN
-           DISPLAY LEADER " SQLCODE " FUNCTION TRIM(CODE-SHOWN).
+               DELIMITED BY SIZE INTO LEADER WITH POINTER LEADER-POS.
 
       *> Shows the first FIELD-WIDTH bytes of FIELD-TEXT as the text
       *> in quotes, the blanks that follow it up to the full width and
@@ -476,12 +550,13 @@
            MOVE FIELD-NULS TO COUNT-SHOWN
            DISPLAY FUNCTION TRIM(COUNT-SHOWN) " NULs)".
 
-      *> Sums up; any failed call makes the program end with 1.
+      *> Sums up; any failed call makes the program end with 1. A call
+      *> meant to fail has not failed when it does.
        FINISH.
            MOVE CALLS-MADE TO COUNT-SHOWN
            IF CALLS-FAILED = 0
                DISPLAY "All " FUNCTION TRIM(COUNT-SHOWN)
-                   " calls returned SQLCODE 0."
+                   " calls went as planned."
            ELSE
                DISPLAY FUNCTION TRIM(COUNT-SHOWN) " calls, "
                    WITH NO ADVANCING
