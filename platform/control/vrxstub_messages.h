@@ -27,6 +27,10 @@ inline constexpr Message kMessages[] = {
     {-1022, "57019", "The application data could not be set up.", "The call could not be prepared."},
     {-1027, "24000", "No such directory scan is open.", "The scan is not open."},
     {-1078, "22023", "No parameter record was given.", "A parameter is missing or not valid."},
+    {-2009, "57011", "A work area could not be had.", "A resource is not available."},
+    {-2032, "22023", "A parameter is not valid.", "A parameter is missing or not valid."},
+    {-2302, "22023", "The index list is not valid.", "A parameter is missing or not valid."},
+    {-2306, "42704", "The table cannot be found.", "An object that does not exist was named."},
     {-2550, "58031", "No backup image matches the timestamp.", "The object asked for is not available."},
     {-5130, "22024", "The configuration token is not known.", "A value is not valid."},
 };
