@@ -18,6 +18,10 @@ T item(const T *array, std::size_t i) {
     return value;
 }
 
+}  // namespace
+
+// Two columns, one distribution, one group of two names, two indexes; also
+// the family tests' valid record.
 vrxgRunstatsParms *runstats_record(Arena &a) {
     auto *column1 = a.record(vrxgColumnData{a.text(2, 0), 2, 5}, "c1");
     auto *column2 = a.record(vrxgColumnData{a.text(1, 1), 1, 6}, "c2");
@@ -47,6 +51,8 @@ vrxgRunstatsParms *runstats_record(Arena &a) {
     p.iValue8 = 18;
     return a.record(p, "data");
 }
+
+namespace {
 
 void see_runstats(const vrxstub_call &c, Arena &a) {
     const auto *core = arg<const vrxRunstatsParms *>(c, 1);
