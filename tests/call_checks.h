@@ -83,7 +83,7 @@ struct Names {
     }
 };
 
-// An entry point of the standard frame, called on caller storage the test set up.
+// An entry point called on caller storage the test set up.
 struct Form {
     const char *name;
     const char *core;
@@ -94,10 +94,10 @@ struct Form {
     std::function<void(const vrxstub_call &, const Names &, std::vector<std::string> &)> inspect = nullptr;
 };
 
-// Calls `form` with pointer checking on and a core that fails (its result
-// comes back, the caller's storage is as it was), then with the
-// initialisation failing (result 0, sqlcode -1022, nothing done after it).
-inline void expect_standard_frame(const Form &form, const Names &names, CallerStorage &mem, sqlca *ca) {
+// Calls `form` with pointer checking on and a core that fails: the core
+// receives the arguments the form names, the pointer checks are made in
+// order, the core's result comes back and the caller's storage is as it was.
+inline void expect_core_sees(const Form &form, const Names &names, CallerStorage &mem) {
     SCOPED_TRACE(form.name);
     vrxstub_reset();
     vrxstub_set_ptr_check(1);
@@ -114,7 +114,14 @@ inline void expect_standard_frame(const Form &form, const Names &names, CallerSt
     EXPECT_EQ(seen, form.seen);
     EXPECT_EQ(checks_made(), form.checked);
     EXPECT_TRUE(mem.unchanged_except());
+}
 
+// As expect_core_sees, then with the initialisation failing (result 0,
+// sqlcode -1022, nothing done after it).
+inline void expect_standard_frame(const Form &form, const Names &names, CallerStorage &mem, sqlca *ca) {
+    expect_core_sees(form, names, mem);
+
+    SCOPED_TRACE(form.name);
     vrxstub_reset();
     vrxstub_set_init_result(-1);
     mem.snapshot();
