@@ -13,5 +13,6 @@
 #include "vrxagapi/recovery.h"
 #include "vrxagapi/directory.h"
 #include "vrxagapi/control.h"
+#include "vrxagapi/instance.h"
 
 #endif

@@ -7,5 +7,6 @@
 #include "vrxplatform/recovery.h"
 #include "vrxplatform/directory.h"
 #include "vrxplatform/control.h"
+#include "vrxplatform/instance.h"
 
 #endif
