@@ -75,7 +75,7 @@ static_assert(offsetof(TerminationRecord, next) == 8, "next");
 // back as one group: each record, head first, writes its byte back (the
 // length read again from the caller's array) and is released.
 template <class Item>
-class StringArrayTermination final : public PutBack {
+class StringArrayTermination {
 public:
     StringArrayTermination() = default;
     StringArrayTermination(const StringArrayTermination &) = delete;
@@ -90,7 +90,7 @@ public:
     bool terminate(Item *items, std::uint16_t *lengths, std::uint32_t count, Select is_text,
                    const ScratchSite &site);
 
-    void put_back() override;
+    void put_back();
 
 private:
     char *text_of(std::uint32_t index, std::uint32_t *length) const;
