@@ -2,20 +2,20 @@
 // caller's record (each pointer before its length) are terminated in place
 // and handed to the core in a core record built on the stack; value B stays
 // a 16-bit field.
+#include "control/three_texts.h"
 #include "frame/caller_record.h"
 #include "frame/frame.h"
 #include "frame/marshal.h"
 #include "vrxplatform/instance.h"
 
 using namespace vrx;
+using namespace vrx::control;
 
 namespace {
 
 vrxHADRStartStruct hadr_start_to_core(const vrxgHADRStartStruct &params, Borrowed &borrowed) {
     vrxHADRStartStruct core{};
-    core.piText1 = borrowed.terminate(params.piText1, params.iText1Len);
-    core.piText2 = borrowed.terminate(params.piText2, params.iText2Len);
-    core.piText3 = borrowed.terminate(params.piText3, params.iText3Len);
+    texts_to_core(core, params, borrowed);
     core.iValueA = params.iValueA;
     core.iValueB = params.iValueB;
     return core;
@@ -23,18 +23,14 @@ vrxHADRStartStruct hadr_start_to_core(const vrxgHADRStartStruct &params, Borrowe
 
 vrxHADRTakeoverStruct hadr_takeover_to_core(const vrxgHADRTakeoverStruct &params, Borrowed &borrowed) {
     vrxHADRTakeoverStruct core{};
-    core.piText1 = borrowed.terminate(params.piText1, params.iText1Len);
-    core.piText2 = borrowed.terminate(params.piText2, params.iText2Len);
-    core.piText3 = borrowed.terminate(params.piText3, params.iText3Len);
+    texts_to_core(core, params, borrowed);
     core.iValueB = params.iValueB;
     return core;
 }
 
 vrxHADRStopStruct hadr_stop_to_core(const vrxgHADRStopStruct &params, Borrowed &borrowed) {
     vrxHADRStopStruct core{};
-    core.piText1 = borrowed.terminate(params.piText1, params.iText1Len);
-    core.piText2 = borrowed.terminate(params.piText2, params.iText2Len);
-    core.piText3 = borrowed.terminate(params.piText3, params.iText3Len);
+    texts_to_core(core, params, borrowed);
     return core;
 }
 

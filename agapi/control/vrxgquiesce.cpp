@@ -2,12 +2,14 @@
 // runs the call frame and hands over the caller's record; the quiesce
 // entry points convert their records without initialising; the database
 // unquiesce hands the core no record at all.
+#include "control/three_texts.h"
 #include "frame/caller_record.h"
 #include "frame/frame.h"
 #include "frame/marshal.h"
 #include "vrxplatform/instance.h"
 
 using namespace vrx;
+using namespace vrx::control;
 
 namespace {
 
@@ -24,9 +26,7 @@ vrxDatabaseQuiesceStruct database_quiesce_to_core(const vrxgDatabaseQuiesceStruc
 
 vrxInstanceQuiesceStruct instance_quiesce_to_core(const vrxgInstanceQuiesceStruct &params, Borrowed &borrowed) {
     vrxInstanceQuiesceStruct core{};
-    core.piText1 = borrowed.terminate(params.piText1, params.iText1Len);
-    core.piText2 = borrowed.terminate(params.piText2, params.iText2Len);
-    core.piText3 = borrowed.terminate(params.piText3, params.iText3Len);
+    texts_to_core(core, params, borrowed);
     core.iValueA = params.iValueA;
     core.iValueB = params.iValueB;
     return core;
