@@ -73,112 +73,107 @@ using namespace vrxapp;
 extern "C" {
 
 std::int32_t VRX_STDCALL sqlepstr_api(vrxPstrRecord *record, sqlca *ca) {
-    return core_call("sqlepstr_api", {raw(record), raw(ca)}, [&] { return finish(ca, start()); });
+    return core_call(__func__, record, ca, [&] { return finish(ca, start()); });
 }
 
 std::int32_t VRX_STDCALL sqlepstart_api(vrxPstartRecord *record, sqlca *ca) {
-    return core_call("sqlepstart_api", {raw(record), raw(ca)}, [&] { return finish(ca, start()); });
+    return core_call(__func__, record, ca, [&] { return finish(ca, start()); });
 }
 
 std::int32_t VRX_STDCALL sqlepstp_api(vrxPstpRecord *record, sqlca *ca) {
-    return core_call("sqlepstp_api", {raw(record), raw(ca)}, [&] { return finish(ca, stop()); });
+    return core_call(__func__, record, ca, [&] { return finish(ca, stop()); });
 }
 
-std::int32_t VRX_STDCALL sqlestar_api(void) { return core_call("sqlestar_api", {}, [] { return start(); }); }
+std::int32_t VRX_STDCALL sqlestar_api(void) { return core_call(__func__, [] { return start(); }); }
 
 std::int32_t VRX_STDCALL sqlestop_api(sqlca *ca) {
-    return core_call("sqlestop_api", {raw(ca)}, [&] { return finish(ca, stop()); });
+    return core_call(__func__, ca, [&] { return finish(ca, stop()); });
 }
 
 std::int32_t VRX_STDCALL vrxInstanceStart(std::uint32_t version, vrxInstanceStruct *record, sqlca *ca) {
-    return core_call("vrxInstanceStart", {raw(version), raw(record), raw(ca)},
-                     [&] { return finish(ca, with_record(record, start)); });
+    return core_call(__func__, version, record, ca, [&] { return finish(ca, with_record(record, start)); });
 }
 
 std::int32_t VRX_STDCALL vrxInstanceStop(std::uint32_t version, vrxInstanceStruct *record, sqlca *ca) {
-    return core_call("vrxInstanceStop", {raw(version), raw(record), raw(ca)},
-                     [&] { return finish(ca, with_record(record, stop)); });
+    return core_call(__func__, version, record, ca, [&] { return finish(ca, with_record(record, stop)); });
 }
 
 std::int32_t VRX_STDCALL sqleatin_api(char *instanceName, char *userName, char *password, sqlca *ca) {
-    return core_call("sqleatin_api", {raw(instanceName), raw(userName), raw(password), raw(ca)},
-                     [&] { return finish(ca, attach(instanceName)); });
+    return core_call(__func__, instanceName, userName, password, ca, [&] { return finish(ca, attach(instanceName)); });
 }
 
 std::int32_t VRX_STDCALL sqledtin_api(sqlca *ca) {
-    return core_call("sqledtin_api", {raw(ca)}, [&] { return finish(ca, detach()); });
+    return core_call(__func__, ca, [&] { return finish(ca, detach()); });
 }
 
 std::int32_t VRX_STDCALL sqlefrce_api(void *value4, void *value3, std::uint32_t mode, sqlca *ca) {
-    return core_call("sqlefrce_api", {raw(value4), raw(value3), raw(mode), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, value4, value3, mode, ca, [&] { return finish(ca, 0); });
 }
 
 // Writes the name NUL-terminated; the library pads it for the caller.
 std::int32_t VRX_STDCALL sqlegins_api(char *name, sqlca *ca) {
-    return core_call("sqlegins_api", {raw(name), raw(ca)}, [&] {
+    return core_call(__func__, name, ca, [&] {
         if (name != nullptr) std::strcpy(name, kInstanceName);
         return finish(ca, 0);
     });
 }
 
 std::int32_t VRX_STDCALL vrxDatabasePing(std::uint32_t version, void *params, sqlca *ca) {
-    return core_call("vrxDatabasePing", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL vrxDatabaseQuiesce(std::uint32_t version, vrxDatabaseQuiesceStruct *params, sqlca *ca) {
-    return core_call("vrxDatabaseQuiesce", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL vrxDatabaseUnquiesce(std::uint32_t version, void *params, sqlca *ca) {
-    return core_call("vrxDatabaseUnquiesce", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL vrxInstanceQuiesce(std::uint32_t version, vrxInstanceQuiesceStruct *params, sqlca *ca) {
-    return core_call("vrxInstanceQuiesce", {raw(version), raw(params), raw(ca)},
-                     [&] { return finish(ca, with_record(params, [] { return quiesce(true); })); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, with_record(params, [] { return quiesce(true); })); });
 }
 
 std::int32_t VRX_STDCALL vrxInstanceUnquiesce(std::uint32_t version, vrxInstanceUnquiesceStruct *params, sqlca *ca) {
-    return core_call("vrxInstanceUnquiesce", {raw(version), raw(params), raw(ca)},
-                     [&] { return finish(ca, with_record(params, [] { return quiesce(false); })); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, with_record(params, [] { return quiesce(false); })); });
 }
 
 std::int32_t VRX_STDCALL vrxHADRStart(std::uint32_t version, vrxHADRStartStruct *params, sqlca *ca) {
-    return core_call("vrxHADRStart", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL vrxHADRTakeover(std::uint32_t version, vrxHADRTakeoverStruct *params, sqlca *ca) {
-    return core_call("vrxHADRTakeover", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL vrxHADRStop(std::uint32_t version, vrxHADRStopStruct *params, sqlca *ca) {
-    return core_call("vrxHADRStop", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlesetc_api(void *settings, std::uint32_t count, sqlca *ca) {
-    return core_call("sqlesetc_api", {raw(settings), raw(count), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, settings, count, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqleqryc_api(void *settings, std::uint32_t count, sqlca *ca) {
-    return core_call("sqleqryc_api", {raw(settings), raw(count), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, settings, count, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlesact_api(char *accounting, sqlca *ca) {
-    return core_call("sqlesact_api", {raw(accounting), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, accounting, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlesdeg_api(void *value4, void *value3, void *value2, sqlca *ca) {
-    return core_call("sqlesdeg_api", {raw(value4), raw(value3), raw(value2), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, value4, value3, value2, ca, [&] { return finish(ca, 0); });
 }
 
-std::int32_t VRX_STDCALL sqleintr_api(void) { return core_call("sqleintr_api", {}, [] { return 0; }); }
+std::int32_t VRX_STDCALL sqleintr_api(void) { return core_call(__func__, [] { return 0; }); }
 
 std::int32_t VRX_STDCALL sqleisig_api(sqlca *ca) {
-    return core_call("sqleisig_api", {raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlefmem_api(sqlca *ca, void *memory) {
-    return core_call("sqlefmem_api", {raw(ca), raw(memory)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, ca, memory, [&] { return finish(ca, 0); });
 }
 
 }  // extern "C"
