@@ -1,7 +1,7 @@
 // How every stand-in core function runs: it is recorded with its raw
 // arguments, then a test's hook runs in its place if one is set, else the
-// stand-in's own model, one call at a time. A stand-in passes its own name (__func__), its
-// arguments in order, and last the model:
+// stand-in's own model, one call at a time. A stand-in passes its own name
+// (__func__), its arguments in order, and last the model:
 //
 //     return core_call(__func__, dbAlias, ca, [&] { return finish(ca, 0); });
 #pragma once

@@ -3,7 +3,6 @@
 #include <cctype>
 
 #include "core_call.h"
-
 #include "vrxstub.h"
 
 namespace vrxapp {
