@@ -131,11 +131,13 @@ std::int32_t VRX_STDCALL vrxDatabaseUnquiesce(std::uint32_t version, void *param
 }
 
 std::int32_t VRX_STDCALL vrxInstanceQuiesce(std::uint32_t version, vrxInstanceQuiesceStruct *params, sqlca *ca) {
-    return core_call(__func__, version, params, ca, [&] { return finish(ca, with_record(params, [] { return quiesce(true); })); });
+    return core_call(__func__, version, params, ca,
+                     [&] { return finish(ca, with_record(params, [] { return quiesce(true); })); });
 }
 
 std::int32_t VRX_STDCALL vrxInstanceUnquiesce(std::uint32_t version, vrxInstanceUnquiesceStruct *params, sqlca *ca) {
-    return core_call(__func__, version, params, ca, [&] { return finish(ca, with_record(params, [] { return quiesce(false); })); });
+    return core_call(__func__, version, params, ca,
+                     [&] { return finish(ca, with_record(params, [] { return quiesce(false); })); });
 }
 
 std::int32_t VRX_STDCALL vrxHADRStart(std::uint32_t version, vrxHADRStartStruct *params, sqlca *ca) {
