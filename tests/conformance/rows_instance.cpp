@@ -49,6 +49,15 @@ void see_instance(const vrxInstanceStruct *i, Arena &a) {
     a.see(i->iIsRemote, i->piInstanceName, m->iValue, m->piText1, m->piText2, m->piText3);
 }
 
+// A versioned row whose entry point builds a core record: `make` fills the
+// caller's record, `show` sees the core's.
+template <class Record, class Core>
+Row versioned(const char *name, const char *seen, std::int32_t(VRX_STDCALL *entry)(std::uint32_t, Record *, sqlca *),
+              Record (*make)(Arena &), void (*show)(const Core &, Arena &)) {
+    return {name, seen, [=](Arena &a) { return a.call(entry, 9050000u, a.record(make(a)), a.ca()); }, {}, "", {},
+            [=](const vrxstub_call &c, Arena &a) { show(*arg<const Core *>(c, 1), a); }};
+}
+
 const Rows rows = {
     {"SQLGPSTR", "pstr ca @257 @304",
      [](Arena &a) {
@@ -113,68 +122,43 @@ const Rows rows = {
     {"VRXGDATABASEPING", "9050000 params ca",
      [](Arena &a) { return a.call(vrxgDatabasePing, 9050000u, a.record(9u, "params"), a.ca()); }},
     // The core's first and last fields are 0; the caller's first eight bytes are not read.
-    {"VRXGDATABASEQUIESCE", "9050000 & ca 0 1 2 0",
-     [](Arena &a) {
-         const vrxgDatabaseQuiesceStruct q{{'r', 'e', 's', 'e', 'r', 'v', 'e', 'd'}, 1, 2};
-         return a.call(vrxgDatabaseQuiesce, 9050000u, a.record(q), a.ca());
-     },
-     {}, "", {},
-     [](const vrxstub_call &c, Arena &a) {
-         const auto *q = arg<const vrxDatabaseQuiesceStruct *>(c, 1);
-         a.see(q->iField1, q->iValueA, q->iValueB, q->iField4);
-     }},
+    versioned("VRXGDATABASEQUIESCE", "9050000 & ca 0 1 2 0", vrxgDatabaseQuiesce,
+              +[](Arena &) { return vrxgDatabaseQuiesceStruct{{'r', 'e', 's', 'e', 'r', 'v', 'e', 'd'}, 1, 2}; },
+              +[](const vrxDatabaseQuiesceStruct &q, Arena &a) { a.see(q.iField1, q.iValueA, q.iValueB, q.iField4); }),
     {"VRXGDATABASEUNQUIESCE", "9050000 0 ca",
      [](Arena &a) { return a.call(vrxgDatabaseUnquiesce, 9050000u, a.record(9u, "params"), a.ca()); }},
-    {"VRXGINSTANCEQUIESCE", "9050000 & ca 'A' 'BA' 'CBA' 161 178",
-     [](Arena &a) {
-         const vrxgInstanceQuiesceStruct q{a.len32(1), a.text(1), a.len32(2), a.text(2), a.len32(3), a.text(3),
-                                           0xA1,       0xB2};
-         return a.call(vrxgInstanceQuiesce, 9050000u, a.record(q), a.ca());
-     },
-     {}, "", {},
-     [](const vrxstub_call &c, Arena &a) {
-         const auto *q = arg<const vrxInstanceQuiesceStruct *>(c, 1);
-         a.see(q->piText1, q->piText2, q->piText3, q->iValueA, q->iValueB);
-     }},
+    versioned("VRXGINSTANCEQUIESCE", "9050000 & ca 'A' 'BA' 'CBA' 161 178", vrxgInstanceQuiesce,
+              +[](Arena &a) {
+                  return vrxgInstanceQuiesceStruct{a.len32(1), a.text(1), a.len32(2), a.text(2),
+                                                   a.len32(3), a.text(3), 0xA1,       0xB2};
+              },
+              +[](const vrxInstanceQuiesceStruct &q, Arena &a) {
+                  a.see(q.piText1, q.piText2, q.piText3, q.iValueA, q.iValueB);
+              }),
     // A text of length 0 is the empty string here.
-    {"VRXGINSTANCEUNQUIESCE", "9050000 & ca ''",
-     [](Arena &a) {
-         return a.call(vrxgInstanceUnquiesce, 9050000u, a.record(vrxgInstanceUnquiesceStruct{a.len32(0), a.text(0)}),
-                       a.ca());
-     },
-     {}, "", {},
-     [](const vrxstub_call &c, Arena &a) { a.see(arg<const vrxInstanceUnquiesceStruct *>(c, 1)->piText); }},
+    versioned("VRXGINSTANCEUNQUIESCE", "9050000 & ca ''", vrxgInstanceUnquiesce,
+              +[](Arena &a) { return vrxgInstanceUnquiesceStruct{a.len32(0), a.text(0)}; },
+              +[](const vrxInstanceUnquiesceStruct &q, Arena &a) { a.see(q.piText); }),
     // A null second text stays null.
-    {"VRXGHADRSTART", "9050000 & ca 'A' 0 'CBA' 161 178",
-     [](Arena &a) {
-         const vrxgHADRStartStruct h{a.text(1), a.len32(1), nullptr, a.len32(2), a.text(3), a.len32(3), 0xA1, 0xB2};
-         return a.call(vrxgHADRStart, 9050000u, a.record(h), a.ca());
-     },
-     {}, "", {},
-     [](const vrxstub_call &c, Arena &a) {
-         const auto *h = arg<const vrxHADRStartStruct *>(c, 1);
-         a.see(h->piText1, h->piText2, h->piText3, h->iValueA, h->iValueB);
-     }},
-    {"VRXGHADRTAKEOVER", "9050000 & ca 'DCBA' '' 'FEDCBA' 178",
-     [](Arena &a) {
-         const vrxgHADRTakeoverStruct h{a.text(4), a.len32(4), a.text(0), a.len32(0), a.text(6), a.len32(6), 0xB2};
-         return a.call(vrxgHADRTakeover, 9050000u, a.record(h), a.ca());
-     },
-     {}, "", {},
-     [](const vrxstub_call &c, Arena &a) {
-         const auto *h = arg<const vrxHADRTakeoverStruct *>(c, 1);
-         a.see(h->piText1, h->piText2, h->piText3, h->iValueB);
-     }},
-    {"VRXGHADRSTOP", "9050000 & ca 'CBA' 'BA' 'A'",
-     [](Arena &a) {
-         const vrxgHADRStopStruct h{a.text(3), a.len32(3), a.text(2), a.len32(2), a.text(1), a.len32(1)};
-         return a.call(vrxgHADRStop, 9050000u, a.record(h), a.ca());
-     },
-     {}, "", {},
-     [](const vrxstub_call &c, Arena &a) {
-         const auto *h = arg<const vrxHADRStopStruct *>(c, 1);
-         a.see(h->piText1, h->piText2, h->piText3);
-     }},
+    versioned("VRXGHADRSTART", "9050000 & ca 'A' 0 'CBA' 161 178", vrxgHADRStart,
+              +[](Arena &a) {
+                  return vrxgHADRStartStruct{a.text(1), a.len32(1), nullptr, a.len32(2), a.text(3), a.len32(3), 0xA1,
+                                             0xB2};
+              },
+              +[](const vrxHADRStartStruct &h, Arena &a) {
+                  a.see(h.piText1, h.piText2, h.piText3, h.iValueA, h.iValueB);
+              }),
+    versioned("VRXGHADRTAKEOVER", "9050000 & ca 'DCBA' '' 'FEDCBA' 178", vrxgHADRTakeover,
+              +[](Arena &a) {
+                  return vrxgHADRTakeoverStruct{a.text(4), a.len32(4), a.text(0), a.len32(0), a.text(6), a.len32(6),
+                                                0xB2};
+              },
+              +[](const vrxHADRTakeoverStruct &h, Arena &a) { a.see(h.piText1, h.piText2, h.piText3, h.iValueB); }),
+    versioned("VRXGHADRSTOP", "9050000 & ca 'CBA' 'BA' 'A'", vrxgHADRStop,
+              +[](Arena &a) {
+                  return vrxgHADRStopStruct{a.text(3), a.len32(3), a.text(2), a.len32(2), a.text(1), a.len32(1)};
+              },
+              +[](const vrxHADRStopStruct &h, Arena &a) { a.see(h.piText1, h.piText2, h.piText3); }),
     {"SQLGSETC", "settings 32773 ca",
      [](Arena &a) { return a.call(sqlgsetc, a.record(9u, "settings"), kHigh16 | 0x8005, a.ca()); }},
     {"SQLGQRYC", "settings 32773 ca",
