@@ -12,8 +12,9 @@
       *> back, reset); the database directory (catalogue two
       *> databases, change a comment, list the directory); a backup of
       *> one of them and its restore from the image the backup made;
-      *> a call that fails on purpose, and the texts of its SQLCODE and
-      *> SQLSTATE.
+      *> instance control (start, attach, the instance name, quiesce
+      *> and unquiesce, detach, stop); a call that fails on purpose,
+      *> and the texts of its SQLCODE and SQLSTATE.
 
        DATA DIVISION.
        WORKING-STORAGE SECTION.
@@ -98,6 +99,14 @@
        01 RESTORE-TIMESTAMP        PIC X(15).
        01 RESTORED-IDENTIFIER      PIC X(34).
 
+      *> Instance control: the records, the name of the instance to
+      *> attach to (with room for the byte after it) and the 9-byte
+      *> field that receives the current instance name, blank-padded.
+       COPY "instance.cpy".
+       01 INSTANCE-NAME            PIC X(9) VALUE "VRXINST".
+       01 INSTANCE-NAME-LEN        BINARY-LONG.
+       01 CURRENT-INSTANCE         PIC X(9).
+
       *> Reporting.
        01 API-RESULT               BINARY-LONG.
        01 API-NAME                 PIC X(24).
@@ -149,6 +158,9 @@
                FUNCTION TRIM(BACKUP-ALIAS)
            PERFORM BACKUP-DATABASE
            PERFORM RESTORE-DATABASE
+
+           DISPLAY "Instance control"
+           PERFORM INSTANCE-CONTROL
 
            DISPLAY "Messages"
            PERFORM MESSAGES-OF-A-FAILURE
@@ -564,3 +576,76 @@
                DISPLAY FUNCTION TRIM(COUNT-SHOWN) " failed."
                MOVE 1 TO RETURN-CODE
            END-IF.
+
+      *> Starts the instance on this machine with the versioned call,
+      *> attaches to it, shows its name as the 9 bytes the caller
+      *> receives, quiesces and unquiesces it, detaches and stops it.
+       INSTANCE-CONTROL.
+           INITIALIZE INSTANCE-PARMS INSTANCE-QUIESCE INSTANCE-UNQUIESCE
+           MOVE LOW-VALUE TO INS-REMOTE
+           SET INS-NAME INS-COMM INS-OPTIONS TO NULL
+           SET IQ-TEXT(1) IQ-TEXT(2) IQ-TEXT(3) IU-TEXT TO NULL
+           CALL "vrxgInstanceStart" USING BY VALUE API-VERSION
+                                BY REFERENCE INSTANCE-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGINSTANCESTART" TO API-NAME
+           MOVE "start" TO API-ACTION
+           PERFORM REPORT-CALL
+
+           COMPUTE INSTANCE-NAME-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(INSTANCE-NAME TRAILING))
+           CALL "sqlgatin" USING BY VALUE NO-TEXT-LEN NO-TEXT-LEN
+                                          INSTANCE-NAME-LEN
+                                 BY REFERENCE SQLCA OMITTED OMITTED
+                                              INSTANCE-NAME
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGATIN" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "attach to " FUNCTION TRIM(INSTANCE-NAME)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL
+
+           MOVE ALL "#" TO CURRENT-INSTANCE
+           CALL "sqlggins" USING BY REFERENCE SQLCA CURRENT-INSTANCE
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGGINS" TO API-NAME
+           MOVE "current instance" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE "instance name" TO FIELD-LABEL
+           MOVE CURRENT-INSTANCE TO FIELD-TEXT
+           MOVE LENGTH OF CURRENT-INSTANCE TO FIELD-WIDTH
+           PERFORM SHOW-TEXT-FIELD
+
+           CALL "vrxgInstanceQuiesce" USING BY VALUE API-VERSION
+                                BY REFERENCE INSTANCE-QUIESCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGINSTANCEQUIESCE" TO API-NAME
+           MOVE "quiesce" TO API-ACTION
+           PERFORM REPORT-CALL
+
+           CALL "vrxgInstanceUnquiesce" USING BY VALUE API-VERSION
+                                BY REFERENCE INSTANCE-UNQUIESCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGINSTANCEUNQUIESCE" TO API-NAME
+           MOVE "unquiesce" TO API-ACTION
+           PERFORM REPORT-CALL
+
+           CALL "sqlgdtin" USING BY REFERENCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGDTIN" TO API-NAME
+           MOVE "detach" TO API-ACTION
+           PERFORM REPORT-CALL
+
+           CALL "vrxgInstanceStop" USING BY VALUE API-VERSION
+                                BY REFERENCE INSTANCE-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGINSTANCESTOP" TO API-NAME
+           MOVE "stop" TO API-ACTION
+           PERFORM REPORT-CALL.

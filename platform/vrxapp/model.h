@@ -7,6 +7,7 @@
 #include <string>
 
 #include "directory_model.h"
+#include "instance_model.h"
 #include "recovery_model.h"
 
 namespace vrxapp {
@@ -21,6 +22,7 @@ struct Model {
     std::map<std::string, DbConfig> configs;  // by alias, upper case
     DbDirectory directory;
     BackupImages backups;
+    InstanceState instance;
 };
 
 Model &model();
