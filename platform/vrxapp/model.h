@@ -11,7 +11,8 @@
 
 namespace vrxapp {
 
-// One database's configuration: the values that differ from the defaults.
+// A configuration, a database's or the instance's: the values that differ
+// from the defaults.
 struct DbConfig {
     std::map<std::uint16_t, std::string> texts;
     std::map<std::uint16_t, std::uint32_t> numbers;
@@ -21,6 +22,7 @@ struct Model {
     std::map<std::string, DbConfig> configs;  // by alias, upper case
     DbDirectory directory;
     BackupImages backups;
+    DbConfig instance;
 };
 
 Model &model();

@@ -1,0 +1,83 @@
+// Stand-in instance configuration: one store beside the databases', with
+// its own defaults until a caller updates them; reset forgets the updates.
+// The versioned get and set are recorded and answered by hooks only.
+#include <iterator>
+
+#include "config_store.h"
+#include "core_call.h"
+#include "vrxplatform/config.h"
+
+namespace vrxapp {
+
+namespace {
+
+// The string-valued parameters with the size of their fields; 39, 62 and
+// 63 are written by callers and never read back by the library.
+constexpr TextDefault kTextDefaults[] = {
+    {7, 9, ""},      {24, 15, ""},    {25, 65, ""},    {27, 216, ""},   {28, 26, ""},    {39, 9, ""},
+    {47, 49, ""},    {48, 49, ""},    {62, 9, ""},     {63, 9, ""},     {65, 216, ""},   {66, 20, ""},
+    {67, 9, ""},     {71, 5, "NO"},   {74, 256, ""},   {75, 256, ""},   {76, 256, ""},   {77, 32, ""},
+    {92, 9, ""},     {305, 36, ""},   {311, 256, ""},  {313, 227, ""},  {844, 129, ""},  {845, 129, ""},
+    {846, 129, ""},
+};
+
+constexpr NumberDefault kNumberDefaults[] = {
+    {10, 200},   // agents
+    {16, 4096},  // sort heap pages
+    {34, 90},    // connections
+    {37, 1024},  // monitor heap pages
+};
+
+constexpr ConfigDefaults kDefaults{kTextDefaults, std::size(kTextDefaults), kNumberDefaults,
+                                   std::size(kNumberDefaults)};
+
+std::int32_t read_values(std::uint32_t count, vrxConfigItem *items, sqlca *ca, const DbConfig &config) {
+    if (std::int32_t code = check_items(kDefaults, count, items)) return finish(ca, code);
+    read_items(kDefaults, config, count, items);
+    return finish(ca, 0);
+}
+
+}  // namespace
+
+}  // namespace vrxapp
+
+using namespace vrxapp;
+
+extern "C" {
+
+std::int32_t VRX_STDCALL sqlfxsys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
+    return core_call("sqlfxsys", {raw(count), raw(items), raw(ca)},
+                     [&] { return read_values(count, items, ca, model().instance); });
+}
+
+std::int32_t VRX_STDCALL sqlfdsys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
+    return core_call("sqlfdsys", {raw(count), raw(items), raw(ca)}, [&] {
+        static const DbConfig defaults;
+        return read_values(count, items, ca, defaults);
+    });
+}
+
+std::int32_t VRX_STDCALL sqlfusys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
+    return core_call("sqlfusys", {raw(count), raw(items), raw(ca)}, [&] {
+        if (std::int32_t code = check_items(kDefaults, count, items)) return finish(ca, code);
+        write_items(kDefaults, model().instance, count, items);
+        return finish(ca, 0);
+    });
+}
+
+std::int32_t VRX_STDCALL sqlfrsys(sqlca *ca) {
+    return core_call("sqlfrsys", {raw(ca)}, [&] {
+        model().instance = DbConfig{};
+        return finish(ca, 0);
+    });
+}
+
+std::int32_t VRX_STDCALL vrxCfgGet(std::uint32_t version, vrxCfgStruct *params, sqlca *ca) {
+    return core_call("vrxCfgGet", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+}
+
+std::int32_t VRX_STDCALL vrxCfgSet(std::uint32_t version, vrxCfgStruct *params, sqlca *ca) {
+    return core_call("vrxCfgSet", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+}
+
+}  // extern "C"
