@@ -22,7 +22,9 @@ struct Model {
     std::map<std::string, DbConfig> configs;  // by alias, upper case
     DbDirectory directory;
     BackupImages backups;
+    // Instance and node directory.
     DbConfig instance;
+    NodeDirectory nodes;
 };
 
 Model &model();
