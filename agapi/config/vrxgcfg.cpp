@@ -17,7 +17,7 @@ constexpr Tag kSetTag = make_tag("vrxgCfgS");
 
 // The core items and the saved byte of every value: in the frame for up to
 // 64 items, in one scratch block for more.
-class CoreItems final : public PutBack {
+class CoreItems {
 public:
     CoreItems() = default;
     CoreItems(const CoreItems &) = delete;
@@ -34,7 +34,7 @@ public:
     // the caller's. A null caller list gives a null core list.
     vrxCfgItem *convert(vrxgCfgItem *items);
 
-    void put_back() override;
+    void put_back();
     void release();
 
 private:

@@ -11,13 +11,13 @@ namespace vrx::control {
 
 // The descriptor's two fields, put back as a group only while the
 // descriptor still carries the eye-catcher it was terminated under.
-class DescriptorFields final : public PutBack {
+class DescriptorFields {
 public:
     // Terminates the comment and then the collating-sequence table of a
     // descriptor that is not null and carries `eyeCatcher`. A table without
     // a trailing blank fills its 256 bytes and is passed unterminated.
     void terminate(vrxDbDescriptor *descriptor, const char *eyeCatcher);
-    void put_back() override;
+    void put_back();
 
 private:
     vrxDbDescriptor *descriptor_ = nullptr;

@@ -14,7 +14,7 @@ void Borrowed::push(const Entry &entry) {
 char *Borrowed::terminate(char *text, std::uint32_t length) {
     if (text == nullptr || !terminable(length) || !passes_check(text, length + 1u, CheckMode::Terminate))
         return text;
-    push({text + length, nullptr, text[length]});
+    push({text + length, nullptr, nullptr, text[length]});
     text[length] = '\0';
     return text;
 }
@@ -23,18 +23,16 @@ char *Borrowed::terminate_trimmed(char *field, std::uint32_t width) {
     if (field == nullptr || width == 0 || !passes_check(field, width, CheckMode::Field)) return field;
     std::uint32_t end = width - 1;
     while (end > 0 && field[end - 1] == ' ') --end;
-    push({field + end, nullptr, field[end]});
+    push({field + end, nullptr, nullptr, field[end]});
     field[end] = '\0';
     return field;
 }
-
-void Borrowed::add(PutBack &group) { push({nullptr, &group, 0}); }
 
 void Borrowed::restore() {
     while (used_ > 0) {
         const Entry &entry = entries_[--used_];
         if (entry.group != nullptr)
-            entry.group->put_back();
+            entry.putBack(entry.group);
         else
             *entry.position = entry.saved;
     }

@@ -8,18 +8,6 @@
 
 namespace vrx {
 
-// A group of borrowed bytes that knows how to put itself back: a list's
-// saved-byte array, a chain of termination records, the fields of a record.
-// It is put back in its turn among the entry point's other borrowings.
-class PutBack {
-public:
-    virtual void put_back() = 0;
-
-protected:
-    PutBack() = default;
-    ~PutBack() = default;
-};
-
 class Borrowed {
 public:
     Borrowed() = default;
@@ -40,10 +28,15 @@ public:
     // bytes. A null field, or one that fails the check, is left as it is.
     char *terminate_trimmed(char *field, std::uint32_t width);
 
-    // A group that puts itself back when its turn comes. The group must
+    // A group of borrowed bytes that puts itself back with its own
+    // `put_back()` when its turn comes: a list's saved-byte array, a chain
+    // of termination records, the fields of a record. The group must
     // outlive this object (declare it first), and putting it back twice
     // must do nothing the second time.
-    void add(PutBack &group);
+    template <class Group>
+    void add(Group &group) {
+        push({nullptr, &group, [](void *g) { static_cast<Group *>(g)->put_back(); }, 0});
+    }
 
     // Puts back everything borrowed so far, last first.
     void restore();
@@ -54,8 +47,9 @@ public:
 
 private:
     struct Entry {
-        char *position;   // a single byte, or
-        PutBack *group;   // a group
+        char *position;               // a single byte, or
+        void *group;                  // a group
+        void (*putBack)(void *group);  // and how it puts itself back
         char saved;
     };
     void push(const Entry &entry);

@@ -110,7 +110,7 @@ void give_back(const PositionedTerminationRecord &record, char *text, const std:
 // `Record` is the kind of scratch record kept per text. Put back as one
 // group: each record, head first, writes its byte back and is released.
 template <class Item, class Record = TerminationRecord>
-class StringArrayTermination final : public PutBack {
+class StringArrayTermination {
 public:
     StringArrayTermination() = default;
     StringArrayTermination(const StringArrayTermination &) = delete;
@@ -126,7 +126,7 @@ public:
     bool terminate(Item *items, std::uint16_t *lengths, std::uint32_t count, Select is_text,
                    const ScratchSite &site);
 
-    void put_back() override;
+    void put_back();
 
 private:
     Item *items_ = nullptr;

@@ -26,7 +26,7 @@ enum class EmptyList { Convert, LeaveAlone };
 // point's order of restoration (written back, then the array released);
 // its copies are released by release(), where the entry point's order of
 // clean-up puts it.
-class TextListCopy final : public PutBack {
+class TextListCopy {
 public:
     TextListCopy() = default;
     TextListCopy(const TextListCopy &) = delete;
@@ -51,7 +51,7 @@ public:
 
     // Writes the saved bytes back into the caller's texts, last entry
     // first, and releases the array.
-    void put_back() override;
+    void put_back();
     // Releases every copy, then the pointer array.
     void release();
 

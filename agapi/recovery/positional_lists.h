@@ -26,7 +26,7 @@ struct PositionalSites {
 // One list's saved-byte array: put back as a group, last entry first, with
 // the entries read again from the caller's list (never more than the array
 // holds); released by release().
-class ListTermination : public PutBack {
+class ListTermination {
 public:
     ListTermination() = default;
     ListTermination(const ListTermination &) = delete;
@@ -51,11 +51,11 @@ protected:
 // Table space names: every entry's text is terminated. A null list, one
 // whose record or entries fail their checks, or one whose count cannot
 // describe an entry array is left alone.
-class TablespaceListTermination final : public ListTermination {
+class TablespaceListTermination : public ListTermination {
 public:
     // 0, -83 after a failed request, or the last entry's nonzero check.
     std::int32_t terminate(vrxTablespaceList *list, sqlca *ca, const ScratchSite &site, const Tag &tag);
-    void put_back() override;
+    void put_back();
 
 private:
     vrxTablespaceList *list_ = nullptr;
@@ -64,11 +64,11 @@ private:
 // Media list: an 'L' list has every path entry's text terminated, an 'O'
 // list the first vendor entry's text; other types are left alone. The
 // type is read again from the caller's list when the bytes go back.
-class MediaListTermination final : public ListTermination {
+class MediaListTermination : public ListTermination {
 public:
     // 0, -83 after a failed request, or the nonzero check that ends it.
     std::int32_t terminate(vrxMediaList *list, sqlca *ca, const PositionalSites &sites);
-    void put_back() override;
+    void put_back();
 
 private:
     std::int32_t terminate_paths(const vrxMediaList &media, sqlca *ca, const PositionalSites &sites);
