@@ -21,12 +21,8 @@ constexpr TextDefault kTextDefaults[] = {
     {846, 129, ""},
 };
 
-constexpr NumberDefault kNumberDefaults[] = {
-    {10, 200},   // agents
-    {16, 4096},  // sort heap pages
-    {34, 90},    // connections
-    {37, 1024},  // monitor heap pages
-};
+// A few numeric parameters, enough for callers to update and read back.
+constexpr NumberDefault kNumberDefaults[] = {{10, 200}, {16, 4096}, {34, 90}, {37, 1024}};
 
 constexpr ConfigDefaults kDefaults{kTextDefaults, std::size(kTextDefaults), kNumberDefaults,
                                    std::size(kNumberDefaults)};
