@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core_call.h"
+#include "core_call.h"  // kSqlInvalidToken
 
 namespace vrxapp {
 
@@ -28,7 +28,9 @@ std::int32_t check_items(const ConfigDefaults &defaults, std::uint32_t count, co
     return 0;
 }
 
-void read_items(const ConfigDefaults &defaults, const DbConfig &config, std::uint32_t count, vrxConfigItem *items) {
+std::int32_t read_items(const ConfigDefaults &defaults, const DbConfig &config, std::uint32_t count,
+                        vrxConfigItem *items) {
+    if (std::int32_t code = check_items(defaults, count, items)) return code;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint16_t token = items[i].token;
         if (const TextDefault *d = defaults.text(token)) {
@@ -44,9 +46,12 @@ void read_items(const ConfigDefaults &defaults, const DbConfig &config, std::uin
                 set != config.numbers.end() ? set->second : defaults.number(token)->value;
         }
     }
+    return 0;
 }
 
-void write_items(const ConfigDefaults &defaults, DbConfig &config, std::uint32_t count, const vrxConfigItem *items) {
+std::int32_t write_items(const ConfigDefaults &defaults, DbConfig &config, std::uint32_t count,
+                         const vrxConfigItem *items) {
+    if (std::int32_t code = check_items(defaults, count, items)) return code;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint16_t token = items[i].token;
         if (const TextDefault *d = defaults.text(token)) {
@@ -56,6 +61,7 @@ void write_items(const ConfigDefaults &defaults, DbConfig &config, std::uint32_t
             config.numbers[token] = *static_cast<const std::uint32_t *>(items[i].value);
         }
     }
+    return 0;
 }
 
 }  // namespace vrxapp

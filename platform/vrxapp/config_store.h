@@ -37,10 +37,14 @@ struct ConfigDefaults {
 std::int32_t check_items(const ConfigDefaults &defaults, std::uint32_t count, const vrxConfigItem *items);
 
 // Writes each requested value into the caller's item, from `config` or,
-// where it has none, from the defaults.
-void read_items(const ConfigDefaults &defaults, const DbConfig &config, std::uint32_t count, vrxConfigItem *items);
+// where it has none, from the defaults. Returns what check_items returns;
+// nothing is written for a list it refuses.
+std::int32_t read_items(const ConfigDefaults &defaults, const DbConfig &config, std::uint32_t count,
+                        vrxConfigItem *items);
 
-// Takes each item's value into `config`; texts up to their width less one.
-void write_items(const ConfigDefaults &defaults, DbConfig &config, std::uint32_t count, const vrxConfigItem *items);
+// Takes each item's value into `config`, texts up to their width less one,
+// after check_items, whose result it returns.
+std::int32_t write_items(const ConfigDefaults &defaults, DbConfig &config, std::uint32_t count,
+                         const vrxConfigItem *items);
 
 }  // namespace vrxapp

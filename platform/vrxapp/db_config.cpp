@@ -43,9 +43,8 @@ std::int32_t check_request(const char *alias, std::uint32_t count, const vrxConf
 // where it has none, from the defaults.
 std::int32_t read_values(const char *alias, std::uint32_t count, vrxConfigItem *items, sqlca *ca,
                          const DbConfig &config) {
-    if (std::int32_t code = check_request(alias, count, items)) return finish(ca, code);
-    read_items(kDefaults, config, count, items);
-    return finish(ca, 0);
+    if (alias == nullptr || *alias == '\0') return finish(ca, kSqlInvalidAlias);
+    return finish(ca, read_items(kDefaults, config, count, items));
 }
 
 }  // namespace

@@ -27,12 +27,6 @@ constexpr NumberDefault kNumberDefaults[] = {{10, 200}, {16, 4096}, {34, 90}, {3
 constexpr ConfigDefaults kDefaults{kTextDefaults, std::size(kTextDefaults), kNumberDefaults,
                                    std::size(kNumberDefaults)};
 
-std::int32_t read_values(std::uint32_t count, vrxConfigItem *items, sqlca *ca, const DbConfig &config) {
-    if (std::int32_t code = check_items(kDefaults, count, items)) return finish(ca, code);
-    read_items(kDefaults, config, count, items);
-    return finish(ca, 0);
-}
-
 }  // namespace
 
 }  // namespace vrxapp
@@ -43,21 +37,19 @@ extern "C" {
 
 std::int32_t VRX_STDCALL sqlfxsys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
     return core_call("sqlfxsys", {raw(count), raw(items), raw(ca)},
-                     [&] { return read_values(count, items, ca, model().instance); });
+                     [&] { return finish(ca, read_items(kDefaults, model().instance, count, items)); });
 }
 
 std::int32_t VRX_STDCALL sqlfdsys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
     return core_call("sqlfdsys", {raw(count), raw(items), raw(ca)}, [&] {
         static const DbConfig defaults;
-        return read_values(count, items, ca, defaults);
+        return finish(ca, read_items(kDefaults, defaults, count, items));
     });
 }
 
 std::int32_t VRX_STDCALL sqlfusys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
     return core_call("sqlfusys", {raw(count), raw(items), raw(ca)}, [&] {
-        if (std::int32_t code = check_items(kDefaults, count, items)) return finish(ca, code);
-        write_items(kDefaults, model().instance, count, items);
-        return finish(ca, 0);
+        return finish(ca, write_items(kDefaults, model().instance, count, items));
     });
 }
 
