@@ -160,7 +160,7 @@ TEST_F(InstanceConfigTest, UpdateSurvivesEveryScratchFailure) {
 
 // --- versioned get and set ---------------------------------------------------------
 
-using CfgCall = std::int32_t (*)(std::uint32_t, vrxgCfgStruct *, sqlca *);
+using CfgCall = decltype(&vrxgCfgGet);
 const struct {
     const char *core;
     CfgCall call;

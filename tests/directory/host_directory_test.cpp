@@ -122,7 +122,7 @@ TEST_F(HostDirectoryTest, AddTrimsEveryTextOfAHostEntry) {
 // entry's identifier. The local name's own last byte goes back before the
 // fill, which then covers it.
 TEST_F(HostDirectoryTest, DeleteAndGetFillTheEntryOnlyAfterSuccess) {
-    const std::pair<const char *, std::int32_t (*)(sqlca *, vrxHostDbEntry *)> forms[] = {
+    const std::pair<const char *, decltype(&sqlggdel)> forms[] = {
         {"sqlegdel_api", sqlggdel}, {"sqlegdge_api", sqlggdge}};
     const struct {
         std::int32_t result, sqlcode;
@@ -201,7 +201,7 @@ TEST_F(HostDirectoryTest, GetEntriesFillsTheHostEntriesTheCoreReturned) {
 // --- registration and the alternate server -----------------------------------------
 
 TEST_F(HostDirectoryTest, RegistrationTerminatesUserAndPasswordAtTheirLengths) {
-    const std::pair<const char *, std::int32_t (*)(vrx_slot, vrxRegistration *, sqlca *)> forms[] = {
+    const std::pair<const char *, decltype(&sqlgregs)> forms[] = {
         {"sqleregs_api", sqlgregs}, {"sqledreg_api", sqlgdreg}};
     for (const auto &[core, call] : forms) {
         SCOPED_TRACE(core);
