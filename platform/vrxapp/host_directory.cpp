@@ -9,47 +9,46 @@ using namespace vrxapp;
 extern "C" {
 
 std::int32_t VRX_STDCALL sqlegdad_api(vrxHostDbEntry *entry, sqlca *ca) {
-    return core_call("sqlegdad_api", {raw(entry), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, entry, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlegdel_api(vrxHostDbEntry *entry, sqlca *ca) {
-    return core_call("sqlegdel_api", {raw(entry), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, entry, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlegdge_api(vrxHostDbEntry *entry, sqlca *ca) {
-    return core_call("sqlegdge_api", {raw(entry), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, entry, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlegdsc_api(std::int16_t *count, sqlca *ca) {
-    return core_call("sqlegdsc_api", {raw(count), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, count, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlegdgt_api(std::int16_t *count, vrxHostDbEntry *entries, sqlca *ca) {
-    return core_call("sqlegdgt_api", {raw(count), raw(entries), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, count, entries, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlegdcl_api(sqlca *ca) {
-    return core_call("sqlegdcl_api", {raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlectdd_api(char *text5, char *text4, std::uint32_t value8, char *text3, char *text2,
                                       char *text1, std::uint32_t value16, sqlca *ca) {
-    return core_call("sqlectdd_api",
-                     {raw(text5), raw(text4), raw(value8), raw(text3), raw(text2), raw(text1), raw(value16), raw(ca)},
+    return core_call(__func__, text5, text4, value8, text3, text2, text1, value16, ca,
                      [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqleregs_api(std::uint32_t location, vrxRegistration *record, sqlca *ca) {
-    return core_call("sqleregs_api", {raw(location), raw(record), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, location, record, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqledreg_api(std::uint32_t location, vrxRegistration *record, sqlca *ca) {
-    return core_call("sqledreg_api", {raw(location), raw(record), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, location, record, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL vrxUpdateAlternateServerForDB(std::uint32_t version, vrxUpdateAltServerStruct *params,
                                                        sqlca *ca) {
-    return core_call("vrxUpdateAlternateServerForDB", {raw(version), raw(params), raw(ca)},
+    return core_call(__func__, version, params, ca,
                      [&] { return finish(ca, 0); });
 }
 

@@ -36,36 +36,36 @@ using namespace vrxapp;
 extern "C" {
 
 std::int32_t VRX_STDCALL sqlfxsys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call("sqlfxsys", {raw(count), raw(items), raw(ca)},
+    return core_call(__func__, count, items, ca,
                      [&] { return finish(ca, read_items(kDefaults, model().instance, count, items)); });
 }
 
 std::int32_t VRX_STDCALL sqlfdsys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call("sqlfdsys", {raw(count), raw(items), raw(ca)}, [&] {
+    return core_call(__func__, count, items, ca, [&] {
         static const DbConfig defaults;
         return finish(ca, read_items(kDefaults, defaults, count, items));
     });
 }
 
 std::int32_t VRX_STDCALL sqlfusys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call("sqlfusys", {raw(count), raw(items), raw(ca)}, [&] {
+    return core_call(__func__, count, items, ca, [&] {
         return finish(ca, write_items(kDefaults, model().instance, count, items));
     });
 }
 
 std::int32_t VRX_STDCALL sqlfrsys(sqlca *ca) {
-    return core_call("sqlfrsys", {raw(ca)}, [&] {
+    return core_call(__func__, ca, [&] {
         model().instance = DbConfig{};
         return finish(ca, 0);
     });
 }
 
 std::int32_t VRX_STDCALL vrxCfgGet(std::uint32_t version, vrxCfgStruct *params, sqlca *ca) {
-    return core_call("vrxCfgGet", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL vrxCfgSet(std::uint32_t version, vrxCfgStruct *params, sqlca *ca) {
-    return core_call("vrxCfgSet", {raw(version), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, version, params, ca, [&] { return finish(ca, 0); });
 }
 
 }  // extern "C"

@@ -71,12 +71,12 @@ using namespace vrxapp;
 extern "C" {
 
 std::int32_t VRX_STDCALL sqlectnd_api(vrxNodeRecord *node, void *protocol, sqlca *ca) {
-    return core_call("sqlectnd_api", {raw(node), raw(protocol), raw(ca)},
+    return core_call(__func__, node, protocol, ca,
                      [&] { return finish(ca, catalogue_node(reinterpret_cast<const char *>(node), static_cast<const char *>(protocol))); });
 }
 
 std::int32_t VRX_STDCALL sqleuncn_api(char *nodeName, sqlca *ca) {
-    return core_call("sqleuncn_api", {raw(nodeName), raw(ca)}, [&] {
+    return core_call(__func__, nodeName, ca, [&] {
         if (nodeName == nullptr || nodes().entries.erase(alias_key(nodeName)) == 0)
             return finish(ca, kSqlNodeNotFound);
         return finish(ca, 0);
@@ -84,17 +84,17 @@ std::int32_t VRX_STDCALL sqleuncn_api(char *nodeName, sqlca *ca) {
 }
 
 std::int32_t VRX_STDCALL sqlenops_api(std::uint16_t *handle, std::uint16_t *numEntries, sqlca *ca) {
-    return core_call("sqlenops_api", {raw(handle), raw(numEntries), raw(ca)},
+    return core_call(__func__, handle, numEntries, ca,
                      [&] { return finish(ca, open_scan(handle, numEntries)); });
 }
 
 std::int32_t VRX_STDCALL sqlengne_api(std::uint32_t handle, vrxNodeDirEntry **entry, sqlca *ca) {
-    return core_call("sqlengne_api", {raw(handle), raw(entry), raw(ca)},
+    return core_call(__func__, handle, entry, ca,
                      [&] { return finish(ca, nodes().scans.next(handle, entry)); });
 }
 
 std::int32_t VRX_STDCALL sqlencls_api(std::uint32_t handle, sqlca *ca) {
-    return core_call("sqlencls_api", {raw(handle), raw(ca)}, [&] { return finish(ca, nodes().scans.close(handle)); });
+    return core_call(__func__, handle, ca, [&] { return finish(ca, nodes().scans.close(handle)); });
 }
 
 }  // extern "C"
