@@ -73,7 +73,7 @@ protected:
     // caller byte changed when the core runs lies where a check allowed it.
     std::int32_t invoke(Arena &a, bool checked) {
         int top = 0;
-        CoreHook hook(GetParam().core, [&](const vrxstub_call &c) {
+        CoreHook hook(GetParam().core, CoreHook::mayNotRun, [&](const vrxstub_call &c) {
             int bottom = 0;
             ++a.coreCalls;
             if (checked) {
