@@ -122,42 +122,6 @@ TEST_F(InstanceConfigTest, UpdateKeepsARecordPerStringItemAndPutsBytesBackWhereT
     EXPECT_EQ(vrxstub_scratch_request_count(), 0u);
 }
 
-// Every scratch request of the update failed in turn, with the sqlca
-// accepted and refused: -83 (with the tag only when accepted), no core
-// call, the values as they were (two items share one text) and nothing
-// outstanding.
-TEST_F(InstanceConfigTest, UpdateSurvivesEveryScratchFailure) {
-    CallerStorage mem;
-    char *shared = mem.text("SHARED", '!');
-    auto *items = place_items(mem, {{7, 0, shared}, {24, 0, nullptr}, {25, 0, shared}});
-    auto *lengths = static_cast<std::uint16_t *>(mem.room(6));
-    const std::uint16_t lens[] = {3, 4, 3};  // the same terminator position twice
-    std::memcpy(lengths, lens, sizeof lens);
-    sqlca *ca = mem.ca();
-    CoreHook hook("sqlfusys", [](const vrxstub_call &) { return 0; });
-    for (int refused : {0, 1}) {
-        SCOPED_TRACE(refused);
-        std::int32_t result = 0;
-        const std::uint32_t injected = fault_sweep(
-            [&] {
-                *ca = sqlca{};
-                vrxstub_refuse_sqlca(refused);
-                mem.snapshot();
-                result = sqlgusys(3, lengths, items, ca);
-            },
-            [&](std::uint32_t k) {
-                SCOPED_TRACE(k);
-                EXPECT_EQ(result, -83);
-                EXPECT_EQ(reports_no_memory(*ca, "sqlgusys"), !refused);
-                EXPECT_TRUE(mem.unchanged_except({{ca, refused ? 0u : sizeof(sqlca)}}));
-                EXPECT_EQ(count_calls("sqlfusys"), 0u);
-            });
-        EXPECT_EQ(injected, 3u);
-        EXPECT_EQ(result, 0);
-        EXPECT_TRUE(mem.unchanged_except());
-    }
-}
-
 // --- versioned get and set ---------------------------------------------------------
 
 using CfgCall = decltype(&vrxgCfgGet);

@@ -1,11 +1,9 @@
 // Host database directory, registration and the alternate server, through
 // the library's exports: the entry's texts trimmed for the call and
-// blank-filled after a successful read in each entry point's order, the
-// texts of the registration and alternate-server records, the argument
-// mapping of the positional and pass-through forms.
+// blank-filled after a successful read in each entry point's order, and
+// the texts of the registration and alternate-server records.
 #include "call_checks.h"
 #include "harness.h"
-#include "vrxplatform/config.h"
 #include "vrxplatform/directory.h"
 
 using namespace vrxtest;
@@ -226,12 +224,6 @@ TEST_F(HostDirectoryTest, RegistrationTerminatesUserAndPasswordAtTheirLengths) {
         EXPECT_EQ(seen, (std::vector<std::string>{"7", "USER/PWD"}));
         EXPECT_EQ(checks_made(), (std::vector<Check>{{record, 184, 3}, {record->userId, 5, 3}, {record->password, 4, 3}}));
         EXPECT_TRUE(mem.unchanged_except());
-
-        vrxstub_reset();
-        vrxstub_set_ptr_check(1);
-        EXPECT_EQ(call(1, nullptr, ca), 3);
-        EXPECT_EQ(arg<vrxRegistration *>(calls(core).at(0), 1), nullptr);
-        EXPECT_TRUE(checks_made().empty());
     }
 }
 
@@ -253,59 +245,6 @@ TEST_F(HostDirectoryTest, AlternateServerChecksAndTerminatesOnlyItsTexts) {
     EXPECT_EQ(seen, (std::vector<std::string>{"9050000", "SALES", "HOST", "(null)"}));
     EXPECT_EQ(checks_made(), (std::vector<Check>{{alias, 6, 3}, {host, 5, 3}}));
     EXPECT_TRUE(mem.unchanged_except());
-}
-
-// --- argument mapping -------------------------------------------------------------------
-
-TEST_F(HostDirectoryTest, PositionalTextsReachTheCoreTerminatedInArgumentOrder) {
-    CallerStorage mem;
-    const Texts x(mem);
-    sqlca *ca = mem.ca();
-    const Names names{x, {{ca, "ca"}}};
-    const Form forms[] = {
-        {"SQLGUNCN", "sqleuncn_api", [&] { return sqlguncn(x.len(3), ca, x.t[3]); }, {"'DDDD'", "ca"},
-         x.checks({3})},
-        // Terminated in argument order, handed over in the reverse one.
-        {"SQLGCTDD", "sqlectdd_api",
-         [&] {
-             return sqlgctdd(x.len(0), x.len(1), x.len(2), x.len(3), x.len(4), ca, kHigh | 0x1234, x.t[0], x.t[1],
-                             x.t[2], 0xDEADBE00u | 'd', x.t[3], x.t[4]);
-         },
-         {"'EEEEE'", "'DDDD'", "0x64", "'CCC'", "'BB'", "'A'", "0x1234", "ca"}, x.checks({0, 1, 2, 3, 4})},
-    };
-    for (const Form &form : forms) expect_standard_frame(form, names, mem, ca);
-}
-
-// Pass-through forms: no initialisation, even when it would fail; handles
-// narrowed to 16 bits; the scan open of the host directory swaps its two.
-TEST_F(HostDirectoryTest, PassThroughFormsOnlyWidenAndReorder) {
-    std::uint16_t handle = 0, count = 0;
-    std::int16_t hostCount = 0;
-    vrxNodeDirEntry *entry = nullptr;
-    sqlca ca{};
-    const auto p = [](const void *at) { return reinterpret_cast<std::uintptr_t>(at); };
-    const struct {
-        const char *core;
-        std::function<std::int32_t()> call;
-        std::vector<std::uintptr_t> args;
-    } forms[] = {
-        {"sqlfrsys", [&] { return sqlgrsys(&ca); }, {p(&ca)}},
-        {"sqlenops_api", [&] { return sqlgnops(&handle, &count, &ca); }, {p(&handle), p(&count), p(&ca)}},
-        {"sqlengne_api", [&] { return sqlgngne(kHigh | 9, &entry, &ca); }, {9, p(&entry), p(&ca)}},
-        {"sqlencls_api", [&] { return sqlgncls(kHigh | 9, &ca); }, {9, p(&ca)}},
-        {"sqlegdsc_api", [&] { return sqlggdsc(&ca, &hostCount); }, {p(&hostCount), p(&ca)}},
-        {"sqlegdcl_api", [&] { return sqlggdcl(&ca); }, {p(&ca)}},
-    };
-    for (const auto &form : forms) {
-        SCOPED_TRACE(form.core);
-        vrxstub_reset();
-        vrxstub_set_init_result(-1);
-        CoreHook hook(form.core, [](const vrxstub_call &) { return 77; });
-        EXPECT_EQ(form.call(), 77);
-        ASSERT_EQ(call_names(), std::vector<std::string>{form.core});
-        const vrxstub_call c = calls().at(0);
-        EXPECT_EQ(std::vector<std::uintptr_t>(c.args, c.args + c.argc), form.args);
-    }
 }
 
 }  // namespace
