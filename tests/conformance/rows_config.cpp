@@ -3,6 +3,7 @@
 // shows the values put back before the alias, the second their chain put
 // back head first.
 #include "conformance/conformance.h"
+#include "vrxplatform/config.h"
 
 namespace vrxtest::conformance {
 namespace {
@@ -49,7 +50,6 @@ const Rows rows = {
 // token 844 is read only and passed unterminated. The versioned forms'
 // database name shares text 1 with the first value (values put back before
 // the name), the other two values share text 2 (last item first).
-#include "vrxplatform/config.h"
 
 namespace vrxtest::conformance {
 namespace {

@@ -1,5 +1,6 @@
 // Database directory.
 #include "conformance/conformance.h"
+#include "vrxplatform/directory.h"
 
 namespace vrxtest::conformance {
 namespace {
@@ -44,7 +45,6 @@ const Rows rows = {
 // Node and host database directories, registration and alternate server.
 // Their blank-padded texts sit in fixed fields; where a row can, it lays
 // two texts over one terminator byte.
-#include "vrxplatform/directory.h"
 
 namespace vrxtest::conformance {
 namespace {
