@@ -5,7 +5,6 @@
 #include <map>
 #include <memory>
 
-#include "call_checks.h"
 #include "frame/marshal.h"
 #include "harness.h"
 #include "vrxplatform/config.h"

@@ -2,7 +2,6 @@
 // the library's exports: the entry's texts trimmed for the call and
 // blank-filled after a successful read in each entry point's order, and
 // the texts of the registration and alternate-server records.
-#include "call_checks.h"
 #include "harness.h"
 #include "vrxplatform/directory.h"
 

@@ -2,7 +2,6 @@
 // and protocol records the core sees trimmed, which checks precede them,
 // the caller's storage after every call, and cataloguing, scanning and
 // uncataloguing end to end through the stand-in's node directory.
-#include "call_checks.h"
 #include "harness.h"
 #include "vrxplatform/directory.h"
 
