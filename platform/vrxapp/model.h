@@ -12,7 +12,8 @@
 
 namespace vrxapp {
 
-// One database's configuration: the values that differ from the defaults.
+// A configuration, a database's or the instance's: the values that differ
+// from the defaults.
 struct DbConfig {
     std::map<std::uint16_t, std::string> texts;
     std::map<std::uint16_t, std::uint32_t> numbers;
@@ -23,6 +24,8 @@ struct Model {
     DbDirectory directory;
     BackupImages backups;
     InstanceState instance;
+    DbConfig instanceConfig;
+    NodeDirectory nodes;
 };
 
 Model &model();
