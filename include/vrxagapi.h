@@ -15,5 +15,6 @@
 #include "vrxagapi/control.h"
 #include "vrxagapi/appsvc.h"
 #include "vrxagapi/maintenance.h"
+#include "vrxagapi/instance.h"
 
 #endif

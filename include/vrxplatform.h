@@ -9,5 +9,6 @@
 #include "vrxplatform/control.h"
 #include "vrxplatform/appsvc.h"
 #include "vrxplatform/maintenance.h"
+#include "vrxplatform/instance.h"
 
 #endif
