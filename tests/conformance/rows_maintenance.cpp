@@ -29,26 +29,12 @@ vrxgRunstatsParms *runstats_record(Arena &a) {
     auto *group = a.record(vrxgColumnGrpData{a.records(std::vector<char *>{a.text(1, 2), a.text(2, 2)}, "gn"),
                                              a.records(std::vector<std::uint16_t>{1, 2}, "gl"), 2, 9, 10},
                            "g1");
-    vrxgRunstatsParms p{};
-    p.iValue1 = 11;
-    p.iValue2 = 12;
-    p.piTablename = a.text(1, 0);
-    p.iTablenameLen = 1;
-    p.piColumnList = a.records(std::vector<vrxgColumnData *>{column1, column2}, "columns");
-    p.piColumnDistributionList = a.records(std::vector<vrxgColumnDistData *>{distribution}, "distributions");
-    p.piColumnGroupList = a.records(std::vector<vrxgColumnGrpData *>{group}, "groups");
-    p.piIndexList = a.records(std::vector<char *>{a.text(1, 3), a.text(2, 3)}, "indexes");
-    p.piIndexNamesLen = a.records(std::vector<std::uint16_t>{1, 2}, "il");
-    p.iValue3 = 13;
-    p.iNumColumns = 2;
-    p.iNumColdist = 1;
-    p.iNumColGroups = 1;
-    p.iNumIndexes = 2;
-    p.iValue4 = 14;
-    p.iValue5 = 15;
-    p.iValue6 = 16;
-    p.iValue7 = 17;
-    p.iValue8 = 18;
+    const vrxgRunstatsParms p{11, 12, a.text(1, 0),
+                              a.records(std::vector<vrxgColumnData *>{column1, column2}, "columns"),
+                              a.records(std::vector<vrxgColumnDistData *>{distribution}, "distributions"),
+                              a.records(std::vector<vrxgColumnGrpData *>{group}, "groups"),
+                              a.records(std::vector<char *>{a.text(1, 3), a.text(2, 3)}, "indexes"),
+                              a.records(std::vector<std::uint16_t>{1, 2}, "il"), 13, 1, 2, 1, 1, 2, 14, 15, 16, 17, 18};
     return a.record(p, "data");
 }
 
