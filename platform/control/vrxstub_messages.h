@@ -27,6 +27,8 @@ inline constexpr Message kMessages[] = {
     {-1022, "57019", "The application data could not be set up.", "The call could not be prepared."},
     {-1027, "24000", "No such directory scan is open.", "The scan is not open."},
     {-1078, "22023", "No parameter record was given.", "A parameter is missing or not valid."},
+    {-1260, "55039", "The database is not pending rollforward.", "The object is not in a state for the call."},
+    {-2160, "42725", "No history entry has that timestamp.", "No object of that key exists."},
     {-2550, "58031", "No backup image matches the timestamp.", "The object asked for is not available."},
     {-5130, "22024", "The configuration token is not known.", "A value is not valid."},
 };
