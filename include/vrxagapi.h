@@ -16,5 +16,6 @@
 #include "vrxagapi/appsvc.h"
 #include "vrxagapi/rollforward.h"
 #include "vrxagapi/history.h"
+#include "vrxagapi/instance.h"
 
 #endif

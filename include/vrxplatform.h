@@ -10,5 +10,6 @@
 #include "vrxplatform/appsvc.h"
 #include "vrxplatform/rollforward.h"
 #include "vrxplatform/history.h"
+#include "vrxplatform/instance.h"
 
 #endif
