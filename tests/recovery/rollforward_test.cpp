@@ -43,23 +43,6 @@ const struct Form {
          mem.snapshot();
          return vrxgRollforward(9000000, record, ca);
      }},
-    // SQLGROLL: no lengths for the last two, which are validated with 0 bytes.
-    {"SQLGROLL", "vrxRollforward", "sqlgroll", {0, 2, 3, 1, 4, 5, 6},
-     {"piDbAlias", "piStopTime", "piUserName", "piPassword", "piOverflowLogPath", "piDroppedTblID", "piExportDir"},
-     -83,
-     [](CallerStorage &mem, const Texts &t, vrxTablespaceList *list, char *area, sqlca *ca) {
-         vrxRfwdPositionalInput in{};
-         std::tie(in.dbAliasLen, in.stopTimeLen, in.userNameLen, in.passwordLen, in.overflowLogPathLen) =
-             std::make_tuple(t.len[0], t.len[1], t.len[2], t.len[3], t.len[4]);
-         std::tie(in.dbAlias, in.stopTime, in.userName, in.password, in.overflowLogPath, in.droppedTblID,
-                  in.exportDir, in.tablespaces) = std::make_tuple(t.at[0], t.at[1], t.at[2], t.at[3], t.at[4],
-                                                                  t.at[5], t.at[6], list);
-         const vrxRfwdPositionalOutput out{area, nullptr, nullptr};
-         auto *input = mem.place(in);
-         auto *output = mem.place(out);
-         mem.snapshot();
-         return sqlgroll(input, output, ca);
-     }},
     // source alias, user, password, stop time, overflow log path, history file, compression library
     {"VRXGRECOVER", "vrxRecover", "SQLGRECV", {0, 1, 2, 3, 4, 5, 6},
      {"piSourceDBAlias", "piUserName", "piPassword", "piStopTime", "piOverflowLogPath", "piHistoryFile",
@@ -93,8 +76,7 @@ TEST_F(RollforwardTest, ATextTheLibraryMayNotReadIsReportedByItsName) {
                 vrxstub_reset();
                 CallerStorage mem;
                 Texts t{};
-                for (int i = 0; i < 7; ++i) t.at[i] = mem.text(std::string(std::size_t(i) + 1, char('A' + i)));
-                for (int i = 0; i < 7; ++i) t.len[i] = std::string(form.name) == "SQLGROLL" && i >= 5 ? 0 : i + 1;
+                for (std::uint32_t i = 0; i < 7; ++i) t.len[i] = i + 1, t.at[i] = mem.text(std::string(i + 1, char('A' + i)));
                 auto *list = mem.place(vrxTablespaceList{1, mem.place(vrxTablespaceEntry{2, "TS#"})});
                 char *area = mem.field(std::string("RUN\0", 4), 33, 'o');
                 sqlca *ca = mem.ca();
@@ -158,8 +140,7 @@ TEST_F(RollforwardTest, TheNameIsAppendedWithinTheMessageTokens) {
         ca->sqlerrml = k.before;
         std::memset(ca->sqlerrmc, 'x', sizeof ca->sqlerrmc);
         vrxgRecoverStruct p{};
-        p.piUserName = mem.text("U");
-        p.iUserNameLen = 1;
+        p.piUserName = mem.text("U"), p.iUserNameLen = 1;
         vrxstub_set_ptr_check(1);
         vrxstub_refuse_region(p.piUserName, 1, 1);
         EXPECT_EQ(vrxgRecover(9000000, mem.place(p), ca), -83);
