@@ -31,6 +31,7 @@ struct SystemState {
     std::vector<vrxstub_scratch_request> requests;
     std::map<void *, std::size_t> outstanding;  // block -> request index
     std::vector<Refusal> refusals;
+    std::vector<std::string> logItems;  // two per diagnostic record, in order
     std::size_t badReleases = 0;
     std::int32_t initResult = 0;
     std::uint32_t failAt = 0;  // counts down; the request that brings it to 0 fails
@@ -130,6 +131,7 @@ void VRX_CDECL vrxstub_reset(void) {
     s.calls.clear();
     s.requests.clear();
     s.refusals.clear();
+    s.logItems.clear();
     s.badReleases = 0;
     s.initResult = 0;
     s.failAt = 0;
@@ -316,6 +318,21 @@ void VRX_CDECL pdLog(std::uint32_t one, std::uint32_t zero1, std::uint32_t funct
                      std::uint32_t type2, std::uint32_t length2, const void *address2) {
     record(__func__, one, zero1, functionId, zero2, zero3, probe, two, itemCount, zero4, type1, length1, address1,
            type2, length2, address2);
+    // The items usually live on the caller's stack: keep their bytes now.
+    const auto bytes = [](std::uint32_t length, const void *address) {
+        return address == nullptr ? std::string() : std::string(static_cast<const char *>(address), length);
+    };
+    Locked l;
+    l.s.logItems.push_back(bytes(length1, address1));
+    l.s.logItems.push_back(bytes(length2, address2));
+}
+
+const char *VRX_CDECL vrxstub_log_item(std::size_t index, std::uint32_t item, std::uint32_t *length) {
+    Locked l;
+    const std::size_t at = index * 2 + item;
+    if (item > 1 || at >= l.s.logItems.size()) return nullptr;
+    if (length != nullptr) *length = static_cast<std::uint32_t>(l.s.logItems[at].size());
+    return l.s.logItems[at].data();
 }
 
 // The texts are those of the stand-ins' own codes; the line width is not
