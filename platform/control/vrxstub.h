@@ -33,11 +33,16 @@ struct vrxstub_scratch_request {
 
 /* --- VRXSYS: recorder, ledger, faults of the system services --- */
 
-/* Forgets the call log, the scratch requests and every fault; outstanding
- * blocks stay in the ledger (they are leaks for the test to report). */
+/* Forgets the call log, the scratch requests and every fault, and switches
+ * recording back on; outstanding blocks stay in the ledger (they are leaks
+ * for the test to report). */
 VRXSYS_LINK void VRX_CDECL vrxstub_reset(void);
 
+/* Appends a call to the log, unless recording is off. The ledger, the
+ * faults and the hooks may be used from several threads at once; the log
+ * may not (its entries are handed out by address): switch it off for that. */
 VRXSYS_LINK void VRX_CDECL vrxstub_record(const char *name, uint32_t argc, const uintptr_t *args);
+VRXSYS_LINK void VRX_CDECL vrxstub_set_recording(int on);
 VRXSYS_LINK size_t VRX_CDECL vrxstub_call_count(void);
 VRXSYS_LINK const struct vrxstub_call *VRX_CDECL vrxstub_call_at(size_t index);
 
@@ -66,7 +71,8 @@ VRXSYS_LINK const struct vrxstub_scratch_request *VRX_CDECL vrxstub_scratch_requ
 
 /* A hook runs in place of the stand-in's own behaviour for one core
  * function, while the caller's texts are terminated; its result is the core
- * function's result. */
+ * function's result. It gets its own copy of the call, whether or not the
+ * log keeps one. */
 typedef int32_t(VRX_CDECL *vrxstub_hook)(const struct vrxstub_call *call, void *context);
 VRXAPP_LINK void VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context);
 VRXAPP_LINK void VRX_CDECL vrxstub_clear_hooks(void);

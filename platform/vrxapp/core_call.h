@@ -3,7 +3,9 @@
 // stand-in's own model.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 #include <type_traits>
@@ -20,10 +22,15 @@ bool find_hook(const char *name, vrxstub_hook *hook, void **context);
 
 template <class Model>
 std::int32_t core_call(const char *name, std::initializer_list<std::uintptr_t> args, Model model) {
-    vrxstub_record(name, static_cast<std::uint32_t>(args.size()), args.begin());
+    vrxstub_call call{};
+    std::snprintf(call.name, sizeof call.name, "%s", name);
+    call.argc = static_cast<std::uint32_t>(std::min<std::size_t>(args.size(), VRXSTUB_MAX_ARGS));
+    std::copy_n(args.begin(), call.argc, call.args);
+    vrxstub_record(call.name, call.argc, call.args);
     vrxstub_hook hook;
     void *context;
-    if (find_hook(name, &hook, &context)) return hook(vrxstub_call_at(vrxstub_call_count() - 1), context);
+    // The hook gets this copy: the log may be off, or moved by what the hook calls.
+    if (find_hook(name, &hook, &context)) return hook(&call, context);
     return model();
 }
 
