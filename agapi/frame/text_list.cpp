@@ -10,8 +10,9 @@ namespace {
 
 constexpr std::uint32_t kPointerSlot = 12;  // bytes requested per entry for the pointer array
 
+// A null array with a nonzero count is passed on, never read through.
 bool entries_readable(const vrxgTextEntry *entries, std::uint32_t count) {
-    return fits_region(count, kPointerSlot) &&
+    return fits_region(count, kPointerSlot) && (count == 0 || entries != nullptr) &&
            passes_check(entries, count * static_cast<std::uint32_t>(sizeof *entries), CheckMode::Terminate);
 }
 
