@@ -2,6 +2,7 @@
 // and the guarded refusals, with the order of their service calls.
 #include "frame/frame.h"
 #include "frame/slots.h"
+#include "frame/tracing.h"
 #include "harness.h"
 
 using namespace vrx;
@@ -15,6 +16,24 @@ std::vector<std::string> call_names() {
     std::vector<std::string> names;
     for (const vrxstub_call &c : calls()) names.emplace_back(c.name);
     return names;
+}
+
+// Each switch reads its own word and bits, nothing else.
+TEST_F(FrameTest, TracingFollowsItsTraceWordBits) {
+    struct Case {
+        std::uint32_t offset, value;
+        bool entry, exit;
+    } const cases[] = {
+        {0x248, 0x1, true, false},   {0x248, 0xFFFFFFFE, false, false}, {0x54, 0x8000, false, true},
+        {0x54, 0x2, false, true},    {0x54, 0xFFFF7FFD, false, false},  {0x58, 0xFFFFFFFF, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.offset);
+        vrxstub_set_trace_word(c.offset, c.value);
+        EXPECT_EQ(entry_tracing_on(), c.entry);
+        EXPECT_EQ(exit_tracing_on(), c.exit);
+        vrxstub_set_trace_word(c.offset, 0);
+    }
 }
 
 TEST_F(FrameTest, TagsAreEightBytesWithTheNulOfASevenLetterName) {

@@ -235,6 +235,24 @@ TEST_F(BackupTest, PositionalFormsTouchNothingWhenInitialisationFails) {
     }
 }
 
+// A media list whose type the core rewrote no longer has the layout its
+// bytes were saved under: nothing is written back into it (its terminator
+// stays as the core left it), and its saved-byte array is still released.
+TEST_F(BackupTest, MediaListRetypedByTheCoreIsNotWrittenBack) {
+    PositionalCall c;
+    Caller<vrxMediaList> media = media_list(c.mem, VRX_MEDIA_LOCAL, {"/backups"});
+    c.media = media.list;
+    c.mem.snapshot();
+    CoreHook hook("sqlubkp", [&](const vrxstub_call &) {
+        c.media->mediaType = VRX_MEDIA_SERVER;
+        return 0;
+    });
+    EXPECT_EQ(kForms[0].call(c), 0);
+    EXPECT_EQ(media.texts[0][8], '\0');
+    EXPECT_TRUE(c.mem.unchanged_except({{c.media, 1}, {media.texts[0] + 8, 1}, {c.ca, sizeof(sqlca)},
+                                        {c.identifier, 33}, {c.timestamp, 15}}));
+}
+
 // --- log archiving ----------------------------------------------------------------------
 
 // Texts are terminated in place around the call without initialisation or
