@@ -16,9 +16,6 @@
 
 namespace vrxtest {
 
-// Garbage a caller may leave in the upper bits of a 16- or 8-bit slot.
-constexpr vrx_slot kHigh = 0xBEEF0000u;
-
 // A pointer check as the core support function received it.
 struct Check {
     const void *at;
@@ -102,16 +99,15 @@ inline void expect_standard_frame(const Form &form, const Names &names, CallerSt
     vrxstub_reset();
     vrxstub_set_ptr_check(1);
     mem.snapshot();
-    std::vector<std::string> seen;
     {
         CoreHook hook(form.core, [&](const vrxstub_call &c) {
-            seen = names.args(c);
+            std::vector<std::string> seen = names.args(c);
             if (form.inspect) form.inspect(c, names, seen);
+            EXPECT_EQ(seen, form.seen);
             return -1013;
         });
         EXPECT_EQ(form.call(), -1013);
     }
-    EXPECT_EQ(seen, form.seen);
     EXPECT_EQ(checks_made(), form.checked);
     EXPECT_TRUE(mem.unchanged_except());
 

@@ -12,7 +12,7 @@ void PlatformTest::SetUp() {
 }
 
 void PlatformTest::TearDown() {
-    EXPECT_EQ(vrxstub_outstanding_blocks(), 0u) << "scratch blocks left outstanding";
+    EXPECT_EQ(vrxstub_release_outstanding(), 0u) << "scratch blocks left outstanding";
     EXPECT_EQ(vrxstub_bad_releases(), 0u) << "blocks released that the ledger did not hold";
     vrxstub_clear_hooks();
 }
@@ -51,10 +51,6 @@ sqlca *CallerStorage::ca() {
 
 void CallerStorage::snapshot() { before_ = bytes_; }
 
-::testing::AssertionResult CallerStorage::unchanged_except(std::initializer_list<Span> outputs) const {
-    return unchanged_except(std::vector<Span>(outputs));
-}
-
 ::testing::AssertionResult CallerStorage::unchanged_except(const std::vector<Span> &outputs) const {
     if (before_.empty()) return ::testing::AssertionFailure() << "no snapshot taken";
     auto allowed = [&](std::size_t offset) {
@@ -92,14 +88,30 @@ std::string text_arg(const vrxstub_call &call, std::size_t i) {
     return p != nullptr ? std::string(p) : std::string("(null)");
 }
 
-CoreHook::CoreHook(const char *name, Body body) : name_(name), body_(std::move(body)) {
-    vrxstub_set_hook(name_.c_str(), &CoreHook::trampoline, this);
+CoreHook::CoreHook(const char *name, Need need, Body body) : name_(name), body_(std::move(body)), need_(need) {
+    EXPECT_TRUE(vrxstub_set_hook(name_.c_str(), &CoreHook::trampoline, this)) << "no core function " << name_;
 }
 
-CoreHook::~CoreHook() { vrxstub_set_hook(name_.c_str(), nullptr, nullptr); }
+CoreHook::~CoreHook() {
+    vrxstub_set_hook(name_.c_str(), nullptr, nullptr);
+    if (need_ == mustRun && !ran_) ADD_FAILURE() << "the hook on " << name_ << " never ran";
+}
 
 std::int32_t VRX_CDECL CoreHook::trampoline(const vrxstub_call *call, void *context) {
-    return static_cast<CoreHook *>(context)->body_(*call);
+    auto *self = static_cast<CoreHook *>(context);
+    self->ran_ = true;
+    return self->body_(*call);
+}
+
+void expect_failed_initialisation(CallerStorage &mem, sqlca *ca, const std::function<std::int32_t()> &call) {
+    vrxstub_reset();
+    vrxstub_set_init_result(-1);
+    *ca = sqlca{};
+    mem.snapshot();
+    EXPECT_EQ(call(), 0);
+    EXPECT_EQ(ca->sqlcode, -1022);
+    EXPECT_TRUE(mem.unchanged_except({{&ca->sqlcode, 4}}));
+    EXPECT_EQ(calls().size(), 1u) << "only the initialisation is called";
 }
 
 ::testing::AssertionResult reports_no_memory(const sqlca &ca, const char *tag8) {
@@ -117,7 +129,7 @@ std::uint32_t fault_sweep(const std::function<void()> &run, const std::function<
         run();
         if (vrxstub_scratch_failures() == 0) break;
         check(k);
-        EXPECT_EQ(vrxstub_outstanding_blocks(), 0u) << "leak after failing scratch request " << k;
+        EXPECT_EQ(vrxstub_release_outstanding(), 0u) << "leak after failing scratch request " << k;
         if (k > 10000) {
             ADD_FAILURE() << "fault sweep does not end";
             break;

@@ -1,11 +1,13 @@
 // The test harness: a fixture that resets the platform stand-ins and
-// insists on an empty scratch ledger after every test, caller storage that
+// insists on an empty scratch ledger after every test (releasing what a
+// test leaked, so that the next one starts clean), caller storage that
 // proves which bytes a call changed, hooks that capture what the core saw,
 // and the fault sweep over scratch requests.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -18,6 +20,9 @@
 #include "vrxstub.h"
 
 namespace vrxtest {
+
+// Garbage a caller may leave in the upper bits of a 16- or 8-bit slot.
+constexpr vrx_slot kHigh = 0xBEEF0000u;
 
 // --- the fixture ----------------------------------------------------------------
 
@@ -59,8 +64,7 @@ public:
     sqlca *ca();
 
     void snapshot();
-    ::testing::AssertionResult unchanged_except(std::initializer_list<Span> outputs = {}) const;
-    ::testing::AssertionResult unchanged_except(const std::vector<Span> &outputs) const;
+    ::testing::AssertionResult unchanged_except(const std::vector<Span> &outputs = {}) const;
 
 private:
     static constexpr std::size_t kSize = 16384;
@@ -94,11 +98,15 @@ std::string text_arg(const vrxstub_call &call, std::size_t i);
 
 // Runs `body` in place of the stand-in's core function `name` for as long as
 // the object lives. The body sees the raw call while the caller's texts are
-// terminated, and returns the core result.
+// terminated, and returns the core result. A hook whose body never ran
+// fails the test, as its checks never ran either, unless it was made with
+// `mayNotRun` for a call that need not reach the core.
 class CoreHook {
 public:
     using Body = std::function<std::int32_t(const vrxstub_call &)>;
-    CoreHook(const char *name, Body body);
+    enum Need { mustRun, mayNotRun };
+    CoreHook(const char *name, Body body) : CoreHook(name, mustRun, std::move(body)) {}
+    CoreHook(const char *name, Need need, Body body);
     ~CoreHook();
     CoreHook(const CoreHook &) = delete;
     CoreHook &operator=(const CoreHook &) = delete;
@@ -107,9 +115,15 @@ private:
     static std::int32_t VRX_CDECL trampoline(const vrxstub_call *call, void *context);
     std::string name_;
     Body body_;
+    Need need_;
+    std::atomic<bool> ran_{false};
 };
 
 // --- faults ------------------------------------------------------------------------
+
+// Initialisation that fails: `call` returns 0, sets only the sqlcode and
+// calls nothing else.
+void expect_failed_initialisation(CallerStorage &mem, sqlca *ca, const std::function<std::int32_t()> &call);
 
 // The sqlca as the library leaves it on a memory failure.
 ::testing::AssertionResult reports_no_memory(const sqlca &ca, const char *tag8);

@@ -5,7 +5,11 @@
  * arguments, keep a ledger of scratch blocks with the source-file name and
  * line of each request, and can be told to fail: the application-data
  * initialisation, the k-th scratch request, pointer checks of chosen
- * regions, and the sqlca preparation on a memory failure. */
+ * regions, and the sqlca preparation on a memory failure.
+ *
+ * The ledger, the faults, the hooks and the model are guarded, so entry
+ * points may be called from several threads at once. The call log is for
+ * one thread only: switch recording off for such runs. */
 #ifndef VRXSTUB_H
 #define VRXSTUB_H
 
@@ -35,12 +39,10 @@ struct vrxstub_scratch_request {
 
 /* Forgets the call log, the scratch requests and every fault, and switches
  * recording back on; outstanding blocks stay in the ledger (they are leaks
- * for the test to report). */
+ * for the test to report, then release). */
 VRXSYS_LINK void VRX_CDECL vrxstub_reset(void);
 
-/* Appends a call to the log, unless recording is off. The ledger, the
- * faults and the hooks may be used from several threads at once; the log
- * may not (its entries are handed out by address): switch it off for that. */
+/* Appends a call to the log, unless recording is off. */
 VRXSYS_LINK void VRX_CDECL vrxstub_record(const char *name, uint32_t argc, const uintptr_t *args);
 VRXSYS_LINK void VRX_CDECL vrxstub_set_recording(int on);
 VRXSYS_LINK size_t VRX_CDECL vrxstub_call_count(void);
@@ -62,6 +64,9 @@ VRXSYS_LINK void VRX_CDECL vrxstub_refuse_region(const void *region, uint32_t le
 VRXSYS_LINK int VRX_CDECL vrxstub_region_refused(const void *region, uint32_t length, uint8_t mode);
 
 VRXSYS_LINK size_t VRX_CDECL vrxstub_outstanding_blocks(void);
+/* Frees the outstanding blocks and empties the ledger; returns how many
+ * there were. */
+VRXSYS_LINK size_t VRX_CDECL vrxstub_release_outstanding(void);
 /* Releases of blocks the ledger does not hold (double or foreign frees). */
 VRXSYS_LINK size_t VRX_CDECL vrxstub_bad_releases(void);
 VRXSYS_LINK size_t VRX_CDECL vrxstub_scratch_request_count(void);
@@ -71,10 +76,11 @@ VRXSYS_LINK const struct vrxstub_scratch_request *VRX_CDECL vrxstub_scratch_requ
 
 /* A hook runs in place of the stand-in's own behaviour for one core
  * function, while the caller's texts are terminated; its result is the core
- * function's result. It gets its own copy of the call, whether or not the
- * log keeps one. */
+ * function's result. It gets a copy of the call, valid for the whole call
+ * whatever it calls in turn. A null hook removes the one set. Returns 0,
+ * setting nothing, when the entry point table names no such core function. */
 typedef int32_t(VRX_CDECL *vrxstub_hook)(const struct vrxstub_call *call, void *context);
-VRXAPP_LINK void VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context);
+VRXAPP_LINK int VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context);
 VRXAPP_LINK void VRX_CDECL vrxstub_clear_hooks(void);
 
 /* Forgets every database the model holds. */
@@ -87,6 +93,8 @@ VRXWINT_LINK void VRX_CDECL vrxstub_set_trace_word(uint32_t byteOffset, uint32_t
 VRX_END_DECLS
 
 #if defined(__cplusplus)
+#include <algorithm>
+#include <cstdio>
 #include <type_traits>
 
 namespace vrxstub {
@@ -97,6 +105,25 @@ uintptr_t raw(T value) {
         return reinterpret_cast<uintptr_t>(value);
     else
         return static_cast<uintptr_t>(value);
+}
+
+/* The record of a call to `name` with `args`, each kept as raw() keeps it. */
+template <class... Args>
+vrxstub_call call_of(const char *name, Args... args) {
+    static_assert(sizeof...(Args) <= VRXSTUB_MAX_ARGS, "more arguments than a call record holds");
+    const uintptr_t values[sizeof...(Args) + 1] = {raw(args)...};
+    vrxstub_call call{};
+    std::snprintf(call.name, sizeof call.name, "%s", name);
+    call.argc = sizeof...(Args);
+    std::copy(values, values + sizeof...(Args), call.args);
+    return call;
+}
+
+/* Records a call to `name` with `args`. */
+template <class... Args>
+void record(const char *name, Args... args) {
+    const vrxstub_call call = call_of(name, args...);
+    vrxstub_record(call.name, call.argc, call.args);
 }
 }  // namespace vrxstub
 #endif

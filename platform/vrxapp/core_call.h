@@ -1,37 +1,51 @@
 // How every stand-in core function runs: it is recorded with its raw
 // arguments, then a test's hook runs in its place if one is set, else the
-// stand-in's own model.
+// stand-in's own model, one call at a time. A stand-in passes its own name
+// (__func__), its arguments in order, and last the model:
+//
+//     return core_call(__func__, dbAlias, ca, [&] { return finish(ca, 0); });
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <initializer_list>
-#include <type_traits>
+#include <mutex>
+#include <tuple>
+#include <utility>
 
 #include "vrxagapi/common.h"
 #include "vrxstub.h"
 
 namespace vrxapp {
 
-using vrxstub::raw;
-
 // The hook set for `name`, if any.
 bool find_hook(const char *name, vrxstub_hook *hook, void **context);
 
-template <class Model>
-std::int32_t core_call(const char *name, std::initializer_list<std::uintptr_t> args, Model model) {
-    vrxstub_call call{};
-    std::snprintf(call.name, sizeof call.name, "%s", name);
-    call.argc = static_cast<std::uint32_t>(std::min<std::size_t>(args.size(), VRXSTUB_MAX_ARGS));
-    std::copy_n(args.begin(), call.argc, call.args);
+// Whether the entry point table names `name` as a core function.
+bool is_core_function(const char *name);
+
+// Held while the model runs.
+std::mutex &model_mutex();
+
+namespace detail {
+template <class... T, std::size_t... I>
+std::int32_t core_call(const char *name, const std::tuple<T...> &all, std::index_sequence<I...>) {
+    const vrxstub_call call = vrxstub::call_of(name, std::get<I>(all)...);
     vrxstub_record(call.name, call.argc, call.args);
     vrxstub_hook hook;
     void *context;
-    // The hook gets this copy: the log may be off, or moved by what the hook calls.
+    // The hook gets this copy, not the logged call: what the hook calls in
+    // turn is logged too and may move the log.
     if (find_hook(name, &hook, &context)) return hook(&call, context);
-    return model();
+    const std::lock_guard<std::mutex> lock(model_mutex());
+    return std::get<sizeof...(T) - 1>(all)();
+}
+}  // namespace detail
+
+// The arguments, then the model.
+template <class... ArgumentsThenModel>
+std::int32_t core_call(const char *name, ArgumentsThenModel... all) {
+    return detail::core_call(name, std::tuple<ArgumentsThenModel...>(all...),
+                             std::make_index_sequence<sizeof...(ArgumentsThenModel) - 1>());
 }
 
 // Completes the sqlca as the core API does: identification, size, code.

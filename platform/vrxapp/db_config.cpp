@@ -98,7 +98,7 @@ using namespace vrxapp;
 extern "C" {
 
 std::int32_t VRX_STDCALL sqlfxdb(char *dbAlias, std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call("sqlfxdb", {raw(dbAlias), raw(count), raw(items), raw(ca)}, [&] {
+    return core_call(__func__, dbAlias, count, items, ca, [&] {
         static const DbConfig none;
         auto it = dbAlias != nullptr ? model().configs.find(alias_key(dbAlias)) : model().configs.end();
         return read_values(dbAlias, count, items, ca, it != model().configs.end() ? it->second : none);
@@ -106,14 +106,14 @@ std::int32_t VRX_STDCALL sqlfxdb(char *dbAlias, std::uint32_t count, vrxConfigIt
 }
 
 std::int32_t VRX_STDCALL sqlfddb(char *dbAlias, std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call("sqlfddb", {raw(dbAlias), raw(count), raw(items), raw(ca)}, [&] {
+    return core_call(__func__, dbAlias, count, items, ca, [&] {
         static const DbConfig defaults;
         return read_values(dbAlias, count, items, ca, defaults);
     });
 }
 
 std::int32_t VRX_STDCALL sqlfudb(char *dbAlias, std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call("sqlfudb", {raw(dbAlias), raw(count), raw(items), raw(ca)}, [&] {
+    return core_call(__func__, dbAlias, count, items, ca, [&] {
         if (std::int32_t code = check_request(dbAlias, count, items)) return finish(ca, code);
         DbConfig &config = model().configs[alias_key(dbAlias)];
         for (std::uint32_t i = 0; i < count; ++i) {
@@ -130,7 +130,7 @@ std::int32_t VRX_STDCALL sqlfudb(char *dbAlias, std::uint32_t count, vrxConfigIt
 }
 
 std::int32_t VRX_STDCALL sqlfrdb(char *dbAlias, sqlca *ca) {
-    return core_call("sqlfrdb", {raw(dbAlias), raw(ca)}, [&] {
+    return core_call(__func__, dbAlias, ca, [&] {
         if (dbAlias == nullptr || *dbAlias == '\0') return finish(ca, kSqlInvalidAlias);
         model().configs.erase(alias_key(dbAlias));
         return finish(ca, 0);

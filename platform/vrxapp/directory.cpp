@@ -103,29 +103,26 @@ extern "C" {
 
 std::int32_t VRX_STDCALL sqlecadb_api(char *dbName, char *dbAlias, std::uint32_t type, char *nodeName, char *path,
                                       char *comment, std::uint32_t authentication, char *principal, sqlca *ca) {
-    return core_call("sqlecadb_api",
-                     {raw(dbName), raw(dbAlias), raw(type), raw(nodeName), raw(path), raw(comment),
-                      raw(authentication), raw(principal), raw(ca)},
-                     [&] {
-                         CatalogEntry entry;
-                         entry.dbName = text_of(dbName);
-                         entry.alias = dbAlias != nullptr && *dbAlias != '\0' ? dbAlias : entry.dbName;
-                         entry.nodeName = text_of(nodeName);
-                         entry.path = text_of(path);
-                         entry.comment = text_of(comment);
-                         entry.principal = text_of(principal);
-                         entry.type = static_cast<std::uint8_t>(type);
-                         entry.authentication = static_cast<std::uint16_t>(authentication);
-                         return finish(ca, catalogue(entry));
-                     });
+    return core_call(__func__, dbName, dbAlias, type, nodeName, path, comment, authentication, principal, ca, [&] {
+        CatalogEntry entry;
+        entry.dbName = text_of(dbName);
+        entry.alias = dbAlias != nullptr && *dbAlias != '\0' ? dbAlias : entry.dbName;
+        entry.nodeName = text_of(nodeName);
+        entry.path = text_of(path);
+        entry.comment = text_of(comment);
+        entry.principal = text_of(principal);
+        entry.type = static_cast<std::uint8_t>(type);
+        entry.authentication = static_cast<std::uint16_t>(authentication);
+        return finish(ca, catalogue(entry));
+    });
 }
 
 std::int32_t VRX_STDCALL sqleuncd_api(char *dbAlias, sqlca *ca) {
-    return core_call("sqleuncd_api", {raw(dbAlias), raw(ca)}, [&] { return finish(ca, uncatalogue(dbAlias)); });
+    return core_call(__func__, dbAlias, ca, [&] { return finish(ca, uncatalogue(dbAlias)); });
 }
 
 std::int32_t VRX_STDCALL sqledcgd_api(char *dbAlias, char *path, char *comment, sqlca *ca) {
-    return core_call("sqledcgd_api", {raw(dbAlias), raw(path), raw(comment), raw(ca)}, [&] {
+    return core_call(__func__, dbAlias, path, comment, ca, [&] {
         CatalogEntry *entry = catalogued(dbAlias);
         if (entry == nullptr || !on_path(*entry, path)) return finish(ca, kSqlInvalidAlias);
         entry->comment = text_of(comment);
@@ -134,31 +131,29 @@ std::int32_t VRX_STDCALL sqledcgd_api(char *dbAlias, char *path, char *comment, 
 }
 
 std::int32_t VRX_STDCALL sqledosd_api(char *path, std::uint16_t *handle, std::uint16_t *numEntries, sqlca *ca) {
-    return core_call("sqledosd_api", {raw(path), raw(handle), raw(numEntries), raw(ca)},
-                     [&] { return open_scan(path, handle, numEntries, ca); });
+    return core_call(__func__, path, handle, numEntries, ca, [&] { return open_scan(path, handle, numEntries, ca); });
 }
 
 std::int32_t VRX_STDCALL sqledgne_api(std::uint32_t handle, vrxDbDirEntry **entry, sqlca *ca) {
-    return core_call("sqledgne_api", {raw(handle), raw(entry), raw(ca)},
-                     [&] { return next_entry(handle, entry, ca); });
+    return core_call(__func__, handle, entry, ca, [&] { return next_entry(handle, entry, ca); });
 }
 
 std::int32_t VRX_STDCALL vrxDbDirOpenScan(std::uint32_t version, vrxDbDirOpenScanStruct *params, sqlca *ca) {
-    return core_call("vrxDbDirOpenScan", {raw(version), raw(params), raw(ca)}, [&] {
+    return core_call(__func__, version, params, ca, [&] {
         if (params == nullptr) return finish(ca, kSqlInvalidParameter);
         return open_scan(params->piPath, &params->oHandle, &params->oNumEntries, ca);
     });
 }
 
 std::int32_t VRX_STDCALL vrxDbDirGetNextEntry(std::uint32_t version, vrxDbDirNextEntryStruct *params, sqlca *ca) {
-    return core_call("vrxDbDirGetNextEntry", {raw(version), raw(params), raw(ca)}, [&] {
+    return core_call(__func__, version, params, ca, [&] {
         if (params == nullptr) return finish(ca, kSqlInvalidParameter);
         return next_entry(params->iHandle, &params->poDbDirEntry, ca);
     });
 }
 
 std::int32_t VRX_STDCALL vrxDbDirCloseScan(std::uint32_t version, vrxDbDirCloseScanStruct *params, sqlca *ca) {
-    return core_call("vrxDbDirCloseScan", {raw(version), raw(params), raw(ca)}, [&] {
+    return core_call(__func__, version, params, ca, [&] {
         if (params == nullptr) return finish(ca, kSqlInvalidParameter);
         return close_scan(params->iHandle, ca);
     });

@@ -47,69 +47,61 @@ extern "C" {
 
 std::int32_t VRX_STDCALL sqlecrea_api(char *dbName, char *dbAlias, char *path, vrxDbDescriptor *descriptor,
                                       vrxDbCodeSet *codeSet, std::uint32_t reserved1, void *reserved2, sqlca *ca) {
-    return core_call("sqlecrea_api",
-                     {raw(dbName), raw(dbAlias), raw(path), raw(descriptor), raw(codeSet), raw(reserved1),
-                      raw(reserved2), raw(ca)},
+    return core_call(__func__, dbName, dbAlias, path, descriptor, codeSet, reserved1, reserved2, ca,
                      [&] { return finish(ca, create(dbName, dbAlias, path, comment_of(descriptor, VRX_DB_DESCRIPTOR_CREA))); });
 }
 
 std::int32_t VRX_STDCALL sqledbcr_api(char *dbName, char *path, vrxDbDescriptor *descriptor, std::uint32_t option,
                                       vrxDbCodeSet *codeSet, sqlca *ca) {
-    return core_call("sqledbcr_api", {raw(dbName), raw(path), raw(descriptor), raw(option), raw(codeSet), raw(ca)},
+    return core_call(__func__, dbName, path, descriptor, option, codeSet, ca,
                      [&] { return finish(ca, create(dbName, dbName, path, comment_of(descriptor, VRX_DB_DESCRIPTOR_DBCR))); });
 }
 
 std::int32_t VRX_STDCALL sqledrpd_api(char *dbAlias, void *reserved, sqlca *ca) {
-    return core_call("sqledrpd_api", {raw(dbAlias), raw(reserved), raw(ca)},
-                     [&] { return finish(ca, drop(dbAlias)); });
+    return core_call(__func__, dbAlias, reserved, ca, [&] { return finish(ca, drop(dbAlias)); });
 }
 
 std::int32_t VRX_STDCALL sqlemgdb_api(char *dbAlias, char *userName, char *password, sqlca *ca) {
-    return core_call("sqlemgdb_api", {raw(dbAlias), raw(userName), raw(password), raw(ca)},
-                     [&] { return finish(ca, known(dbAlias)); });
+    return core_call(__func__, dbAlias, userName, password, ca, [&] { return finish(ca, known(dbAlias)); });
 }
 
 std::int32_t VRX_STDCALL sqlerstd_api(char *dbAlias, char *userName, char *password, sqlca *ca) {
-    return core_call("sqlerstd_api", {raw(dbAlias), raw(userName), raw(password), raw(ca)},
-                     [&] { return finish(ca, known(dbAlias)); });
+    return core_call(__func__, dbAlias, userName, password, ca, [&] { return finish(ca, known(dbAlias)); });
 }
 
 std::int32_t VRX_STDCALL vrxDatabaseRestart(std::uint32_t version, vrxDatabaseRestartStruct *params, sqlca *ca) {
-    return core_call("vrxDatabaseRestart", {raw(version), raw(params), raw(ca)}, [&] {
+    return core_call(__func__, version, params, ca, [&] {
         return finish(ca, params != nullptr ? known(params->piDbAlias) : kSqlInvalidParameter);
     });
 }
 
 std::int32_t VRX_STDCALL sqle_activate_db_api(char *dbAlias, char *userName, char *password, void *reserved,
                                               sqlca *ca) {
-    return core_call("sqle_activate_db_api", {raw(dbAlias), raw(userName), raw(password), raw(reserved), raw(ca)},
-                     [&] { return finish(ca, known(dbAlias)); });
+    return core_call(__func__, dbAlias, userName, password, reserved, ca, [&] { return finish(ca, known(dbAlias)); });
 }
 
 std::int32_t VRX_STDCALL sqle_deactivate_db_api(char *dbAlias, char *userName, char *password, void *reserved,
                                                 sqlca *ca) {
-    return core_call("sqle_deactivate_db_api",
-                     {raw(dbAlias), raw(userName), raw(password), raw(reserved), raw(ca)},
-                     [&] { return finish(ca, known(dbAlias)); });
+    return core_call(__func__, dbAlias, userName, password, reserved, ca, [&] { return finish(ca, known(dbAlias)); });
 }
 
 std::int32_t VRX_STDCALL sqleaddn_api(void *options, sqlca *ca) {
-    return core_call("sqleaddn_api", {raw(options), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, options, ca, [&] { return finish(ca, 0); });
 }
 
 std::int32_t VRX_STDCALL sqlecran_api(char *dbName, void *reserved, sqlca *ca) {
-    return core_call("sqlecran_api", {raw(dbName), raw(reserved), raw(ca)}, [&] {
+    return core_call(__func__, dbName, reserved, ca, [&] {
         return finish(ca, dbName != nullptr && *dbName != '\0' ? 0 : kSqlInvalidDbName);
     });
 }
 
 std::int32_t VRX_STDCALL sqledpan_api(char *dbAlias, void *reserved, sqlca *ca) {
-    return core_call("sqledpan_api", {raw(dbAlias), raw(reserved), raw(ca)},
+    return core_call(__func__, dbAlias, reserved, ca,
                      [&] { return finish(ca, dbAlias != nullptr && *dbAlias != '\0' ? 0 : kSqlInvalidAlias); });
 }
 
 std::int32_t VRX_STDCALL sqledrpn_api(std::uint32_t action, void *params, sqlca *ca) {
-    return core_call("sqledrpn_api", {raw(action), raw(params), raw(ca)}, [&] { return finish(ca, 0); });
+    return core_call(__func__, action, params, ca, [&] { return finish(ca, 0); });
 }
 
 }  // extern "C"

@@ -2,12 +2,18 @@
 
 #include <cctype>
 
+#include "core_call.h"
 #include "vrxstub.h"
 
 namespace vrxapp {
 
 Model &model() {
     static Model m;
+    return m;
+}
+
+std::mutex &model_mutex() {
+    static std::mutex m;
     return m;
 }
 
@@ -19,4 +25,7 @@ std::string alias_key(const char *alias) {
 
 }  // namespace vrxapp
 
-extern "C" void VRX_CDECL vrxstub_reset_model(void) { vrxapp::model() = vrxapp::Model{}; }
+extern "C" void VRX_CDECL vrxstub_reset_model(void) {
+    const std::lock_guard<std::mutex> lock(vrxapp::model_mutex());
+    vrxapp::model() = vrxapp::Model{};
+}

@@ -78,10 +78,8 @@ std::int32_t VRX_STDCALL sqlubkp(char *dbAlias, std::uint32_t value2, std::uint3
                                  std::uint32_t value13, std::uint32_t value14, std::uint32_t value15,
                                  std::uint32_t value16, std::uint32_t value17, std::uint32_t value18,
                                  std::uint32_t value19, sqlca *ca) {
-    return core_call("sqlubkp",
-                     {raw(dbAlias), raw(value2), raw(value3), raw(value4), raw(value5), raw(identifier), raw(timestamp),
-                      raw(value8), raw(tablespaces), raw(media), raw(userName), raw(password), raw(value13),
-                      raw(value14), raw(value15), raw(value16), raw(value17), raw(value18), raw(value19), raw(ca)},
+    return core_call(__func__, dbAlias, value2, value3, value4, value5, identifier, timestamp, value8, tablespaces,
+                     media, userName, password, value13, value14, value15, value16, value17, value18, value19, ca,
                      [&] { return take_backup(dbAlias, identifier, timestamp, ca); });
 }
 
@@ -90,22 +88,20 @@ std::int32_t VRX_STDCALL sqlubkup(char *dbAlias, std::uint32_t value2, std::uint
                                   vrxTablespaceList *tablespaces, vrxMediaList *media, char *userName,
                                   char *password, std::uint32_t value13, std::uint32_t value14,
                                   std::uint32_t value15, std::uint32_t value16, sqlca *ca) {
-    return core_call("sqlubkup",
-                     {raw(dbAlias), raw(value2), raw(value3), raw(value4), raw(value5), raw(identifier), raw(timestamp),
-                      raw(value8), raw(tablespaces), raw(media), raw(userName), raw(password), raw(value13),
-                      raw(value14), raw(value15), raw(value16), raw(ca)},
+    return core_call(__func__, dbAlias, value2, value3, value4, value5, identifier, timestamp, value8, tablespaces,
+                     media, userName, password, value13, value14, value15, value16, ca,
                      [&] { return take_backup(dbAlias, identifier, timestamp, ca); });
 }
 
 std::int32_t VRX_STDCALL vrxBackup(std::uint32_t version, vrxBackupStruct *params, sqlca *ca) {
-    return core_call("vrxBackup", {raw(version), raw(params), raw(ca)}, [&] {
+    return core_call(__func__, version, params, ca, [&] {
         if (params == nullptr) return finish(ca, kSqlNoRecordGiven);
         return take_backup(params->dbAlias, params->identifier, params->timestamp, ca);
     });
 }
 
 std::int32_t VRX_STDCALL vrxArchiveLog(std::uint32_t version, vrxArchiveLogStruct *params, sqlca *ca) {
-    return core_call("vrxArchiveLog", {raw(version), raw(params), raw(ca)}, [&] {
+    return core_call(__func__, version, params, ca, [&] {
         if (params == nullptr) return finish(ca, kSqlNoRecordGiven);
         if (params->dbAlias == nullptr || *params->dbAlias == '\0') return finish(ca, kSqlInvalidAlias);
         return finish(ca, 0);
@@ -119,11 +115,9 @@ std::int32_t VRX_STDCALL sqlurestore(char *sourceDbAlias, char *targetDbAlias, s
                                      vrxMediaList *media, char *userName, char *password, std::uint32_t value18,
                                      std::uint32_t value19, std::uint32_t value20, std::uint32_t value21,
                                      std::uint32_t value22, std::uint32_t value23, std::uint32_t value24, sqlca *ca) {
-    return core_call("sqlurestore",
-                     {raw(sourceDbAlias), raw(targetDbAlias), raw(value3), raw(value4), raw(value5), raw(value6),
-                      raw(value7), raw(value8), raw(identifier), raw(timestamp), raw(text3), raw(value12), raw(text4),
-                      raw(tablespaces), raw(media), raw(userName), raw(password), raw(value18), raw(value19),
-                      raw(value20), raw(value21), raw(value22), raw(value23), raw(value24), raw(ca)},
+    return core_call(__func__, sourceDbAlias, targetDbAlias, value3, value4, value5, value6, value7, value8, identifier,
+                     timestamp, text3, value12, text4, tablespaces, media, userName, password, value18, value19,
+                     value20, value21, value22, value23, value24, ca,
                      [&] { return restore_image(sourceDbAlias, targetDbAlias, timestamp, identifier, ca); });
 }
 
@@ -133,11 +127,9 @@ std::int32_t VRX_STDCALL sqlurst(char *sourceDbAlias, char *targetDbAlias, std::
                                  vrxMediaList *media, char *userName, char *password, std::uint32_t value16,
                                  std::uint32_t value17, std::uint32_t value18, std::uint32_t value19,
                                  std::uint32_t value20, std::uint32_t value21, std::uint32_t value22, sqlca *ca) {
-    return core_call("sqlurst",
-                     {raw(sourceDbAlias), raw(targetDbAlias), raw(value3), raw(value4), raw(value5), raw(value6),
-                      raw(value7), raw(identifier), raw(timestamp), raw(text3), raw(value11), raw(tablespaces),
-                      raw(media), raw(userName), raw(password), raw(value16), raw(value17), raw(value18),
-                      raw(value19), raw(value20), raw(value21), raw(value22), raw(ca)},
+    return core_call(__func__, sourceDbAlias, targetDbAlias, value3, value4, value5, value6, value7, identifier,
+                     timestamp, text3, value11, tablespaces, media, userName, password, value16, value17, value18,
+                     value19, value20, value21, value22, ca,
                      [&] { return restore_image(sourceDbAlias, targetDbAlias, timestamp, identifier, ca); });
 }
 
@@ -146,15 +138,13 @@ std::int32_t VRX_STDCALL sqlursto(char *sourceDbAlias, char *targetDbAlias, std:
                                   char *timestamp, char *text3, std::uint32_t value10, vrxTablespaceList *tablespaces,
                                   vrxMediaList *media, char *userName, char *password, std::uint32_t value15,
                                   std::uint32_t value16, std::uint32_t value17, std::uint32_t value18, sqlca *ca) {
-    return core_call("sqlursto",
-                     {raw(sourceDbAlias), raw(targetDbAlias), raw(value3), raw(value4), raw(value5), raw(value6),
-                      raw(identifier), raw(timestamp), raw(text3), raw(value10), raw(tablespaces), raw(media),
-                      raw(userName), raw(password), raw(value15), raw(value16), raw(value17), raw(value18), raw(ca)},
+    return core_call(__func__, sourceDbAlias, targetDbAlias, value3, value4, value5, value6, identifier, timestamp,
+                     text3, value10, tablespaces, media, userName, password, value15, value16, value17, value18, ca,
                      [&] { return restore_image(sourceDbAlias, targetDbAlias, timestamp, identifier, ca); });
 }
 
 std::int32_t VRX_STDCALL vrxRestore(std::uint32_t version, vrxRestoreStruct *params, sqlca *ca) {
-    return core_call("vrxRestore", {raw(version), raw(params), raw(ca)}, [&] {
+    return core_call(__func__, version, params, ca, [&] {
         if (params == nullptr) return finish(ca, kSqlNoRecordGiven);
         return restore_image(params->sourceDbAlias, params->targetDbAlias, params->timestamp, params->identifier, ca);
     });

@@ -1,5 +1,6 @@
 // Stand-in for the core API's support functions and the hook table.
 #include <map>
+#include <mutex>
 #include <string>
 
 #include "core_call.h"
@@ -16,9 +17,14 @@ std::map<std::string, Hook> &hooks() {
     static std::map<std::string, Hook> table;
     return table;
 }
+std::mutex &hooks_mutex() {
+    static std::mutex m;
+    return m;
+}
 }  // namespace
 
 bool find_hook(const char *name, vrxstub_hook *hook, void **context) {
+    const std::lock_guard<std::mutex> lock(hooks_mutex());
     auto it = hooks().find(name);
     if (it == hooks().end()) return false;
     *hook = it->second.hook;
@@ -28,29 +34,31 @@ bool find_hook(const char *name, vrxstub_hook *hook, void **context) {
 
 }  // namespace vrxapp
 
-using vrxapp::raw;
-
 extern "C" {
 
-void VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context) {
+int VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context) {
+    if (coreFunction == nullptr || !vrxapp::is_core_function(coreFunction)) return 0;
+    const std::lock_guard<std::mutex> lock(vrxapp::hooks_mutex());
     if (hook == nullptr)
         vrxapp::hooks().erase(coreFunction);
     else
         vrxapp::hooks()[coreFunction] = {hook, context};
+    return 1;
 }
 
-void VRX_CDECL vrxstub_clear_hooks(void) { vrxapp::hooks().clear(); }
+void VRX_CDECL vrxstub_clear_hooks(void) {
+    const std::lock_guard<std::mutex> lock(vrxapp::hooks_mutex());
+    vrxapp::hooks().clear();
+}
 
 std::int32_t VRX_CDECL sqlagcptr_real(const void *region, std::uint32_t length, std::uint8_t mode) {
-    const std::uintptr_t args[] = {raw(region), raw(length), raw(mode)};
-    vrxstub_record("sqlagcptr_real", 3, args);
+    vrxstub::record(__func__, region, length, mode);
     return vrxstub_region_refused(region, length, mode);
 }
 
 void VRX_CDECL sqlmprca(const char *functionName, std::uint16_t parameterNameLen, const char *parameterName,
                         sqlca *ca) {
-    const std::uintptr_t args[] = {raw(functionName), raw(parameterNameLen), raw(parameterName), raw(ca)};
-    vrxstub_record("sqlmprca", 4, args);
+    vrxstub::record(__func__, functionName, parameterNameLen, parameterName, ca);
     if (ca == nullptr || parameterName == nullptr) return;
     std::size_t n = parameterNameLen < sizeof ca->sqlerrmc ? parameterNameLen : sizeof ca->sqlerrmc;
     std::memcpy(ca->sqlerrmc, parameterName, n);

@@ -2,9 +2,7 @@
 // scratch memory with a ledger, sqlca preparation, trace and diagnostic
 // records, message texts; and the call recorder shared with the core
 // stand-in. Everything is recorded; faults are injected on request. The
-// state is reached under one lock, so entry points may run on several
-// threads at once; the call log then has to be switched off, since its
-// entries are handed out by address.
+// state is guarded, so services may be called from several threads.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -39,45 +37,38 @@ struct SystemState {
     bool recording = true;
 };
 
-// The state, locked for as long as this object lives: `state()->field`
-// holds the lock for one expression, `auto s = state();` for a block.
-class Locked {
-public:
-    Locked() : lock_(mutex()) {}
-    SystemState *operator->() const { return &shared(); }
+// The state, reached only while its lock is held.
+struct Locked {
+    Locked() : lock(mutex()), s(state()) {}
+    std::lock_guard<std::mutex> lock;
+    SystemState &s;
 
 private:
     static std::mutex &mutex() {
         static std::mutex m;
         return m;
     }
-    static SystemState &shared() {
+    static SystemState &state() {
         static SystemState s;
         return s;
     }
-    std::lock_guard<std::mutex> lock_;
 };
 
-Locked state() { return {}; }
-
-constexpr std::uint32_t kLargestBlock = 256u << 20;
-
-void record(const char *name, std::initializer_list<std::uintptr_t> args) {
-    vrxstub_record(name, static_cast<std::uint32_t>(args.size()), args.begin());
-}
-
-using vrxstub::raw;
+using vrxstub::record;
 
 void copy_name(char (&to)[VRXSTUB_NAME], const char *from) {
     std::snprintf(to, sizeof to, "%s", from != nullptr ? from : "");
 }
 
+// The caller's sqlca may lie at any address: written byte-wise.
 void prepare(sqlca *ca) {
-    // The caller's sqlca may lie at any address: written byte-wise.
     const std::int32_t size = sizeof(sqlca);
     std::memcpy(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcaid), "SQLCA   ", 8);
     std::memcpy(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcabc), &size, sizeof size);
 }
+
+// A request no 32-bit process could satisfy fails as an injected one does.
+constexpr std::uint32_t kLargestBlock = 256u << 20;
 
 int write_text(char *buffer, std::int32_t size, const char *text) {
     if (buffer == nullptr || size <= 0) return -1;
@@ -92,18 +83,19 @@ extern "C" {
 // --- recorder and controls -------------------------------------------------
 
 void VRX_CDECL vrxstub_reset(void) {
-    auto s = state();
-    s->calls.clear();
-    s->requests.clear();
-    s->refusals.clear();
-    s->badReleases = 0;
-    s->initResult = 0;
-    s->failAt = 0;
-    s->failures = 0;
-    s->ptrCheck = false;
-    s->refuseSqlca = false;
-    s->recording = true;
-    for (auto &block : s->outstanding) block.second = SIZE_MAX;  // still leaked, but request log is gone
+    Locked l;
+    SystemState &s = l.s;
+    s.calls.clear();
+    s.requests.clear();
+    s.refusals.clear();
+    s.badReleases = 0;
+    s.initResult = 0;
+    s.failAt = 0;
+    s.failures = 0;
+    s.ptrCheck = false;
+    s.refuseSqlca = false;
+    s.recording = true;
+    for (auto &block : s.outstanding) block.second = SIZE_MAX;  // still leaked, but request log is gone
 }
 
 void VRX_CDECL vrxstub_record(const char *name, std::uint32_t argc, const std::uintptr_t *args) {
@@ -111,105 +103,113 @@ void VRX_CDECL vrxstub_record(const char *name, std::uint32_t argc, const std::u
     copy_name(call.name, name);
     call.argc = argc < std::uint32_t{VRXSTUB_MAX_ARGS} ? argc : std::uint32_t{VRXSTUB_MAX_ARGS};
     for (std::uint32_t i = 0; i < call.argc; ++i) call.args[i] = args[i];
-    auto s = state();
-    if (s->recording) s->calls.push_back(call);
+    Locked l;
+    if (l.s.recording) l.s.calls.push_back(call);
 }
 
-void VRX_CDECL vrxstub_set_recording(int on) { state()->recording = on != 0; }
+void VRX_CDECL vrxstub_set_recording(int on) { Locked().s.recording = on != 0; }
 
-std::size_t VRX_CDECL vrxstub_call_count(void) { return state()->calls.size(); }
+std::size_t VRX_CDECL vrxstub_call_count(void) { return Locked().s.calls.size(); }
 
 const vrxstub_call *VRX_CDECL vrxstub_call_at(std::size_t index) {
-    auto s = state();
-    return index < s->calls.size() ? &s->calls[index] : nullptr;
+    Locked l;
+    return index < l.s.calls.size() ? &l.s.calls[index] : nullptr;
 }
 
-void VRX_CDECL vrxstub_set_init_result(std::int32_t result) { state()->initResult = result; }
-void VRX_CDECL vrxstub_fail_scratch_at(std::uint32_t k) { state()->failAt = k; }
-std::uint32_t VRX_CDECL vrxstub_scratch_failures(void) { return state()->failures; }
-void VRX_CDECL vrxstub_set_ptr_check(int active) { state()->ptrCheck = active != 0; }
-void VRX_CDECL vrxstub_refuse_sqlca(int refuse) { state()->refuseSqlca = refuse != 0; }
+void VRX_CDECL vrxstub_set_init_result(std::int32_t result) { Locked().s.initResult = result; }
+void VRX_CDECL vrxstub_fail_scratch_at(std::uint32_t k) { Locked().s.failAt = k; }
+std::uint32_t VRX_CDECL vrxstub_scratch_failures(void) { return Locked().s.failures; }
+void VRX_CDECL vrxstub_set_ptr_check(int active) { Locked().s.ptrCheck = active != 0; }
+void VRX_CDECL vrxstub_refuse_sqlca(int refuse) { Locked().s.refuseSqlca = refuse != 0; }
 
 void VRX_CDECL vrxstub_refuse_region(const void *region, std::uint32_t length, std::uint8_t mode) {
-    state()->refusals.push_back({region, length, mode});
+    Locked().s.refusals.push_back({region, length, mode});
 }
 
 int VRX_CDECL vrxstub_region_refused(const void *region, std::uint32_t length, std::uint8_t mode) {
-    auto s = state();
-    for (const Refusal &r : s->refusals)
+    Locked l;
+    for (const Refusal &r : l.s.refusals)
         if (r.region == region && (r.length == 0 || r.length == length) && (r.mode == 0 || r.mode == mode))
             return 1;
     return 0;
 }
 
-std::size_t VRX_CDECL vrxstub_outstanding_blocks(void) { return state()->outstanding.size(); }
-std::size_t VRX_CDECL vrxstub_bad_releases(void) { return state()->badReleases; }
-std::size_t VRX_CDECL vrxstub_scratch_request_count(void) { return state()->requests.size(); }
+std::size_t VRX_CDECL vrxstub_outstanding_blocks(void) { return Locked().s.outstanding.size(); }
+
+std::size_t VRX_CDECL vrxstub_release_outstanding(void) {
+    Locked l;
+    const std::size_t n = l.s.outstanding.size();
+    for (auto &block : l.s.outstanding) std::free(block.first);
+    l.s.outstanding.clear();
+    return n;
+}
+
+std::size_t VRX_CDECL vrxstub_bad_releases(void) { return Locked().s.badReleases; }
+std::size_t VRX_CDECL vrxstub_scratch_request_count(void) { return Locked().s.requests.size(); }
 
 const vrxstub_scratch_request *VRX_CDECL vrxstub_scratch_request_at(std::size_t index) {
-    auto s = state();
-    return index < s->requests.size() ? &s->requests[index] : nullptr;
+    Locked l;
+    return index < l.s.requests.size() ? &l.s.requests[index] : nullptr;
 }
 
 // --- system services -------------------------------------------------------
 
 std::int32_t VRX_CDECL sqlo_create_init_app_data(std::uint32_t code) {
-    record("sqlo_create_init_app_data", {raw(code)});
-    return state()->initResult;
+    record(__func__, code);
+    return Locked().s.initResult;
 }
 
 std::int32_t VRX_CDECL sqlo_ptr_check_active(void) {
-    record("sqlo_ptr_check_active", {});
-    return state()->ptrCheck ? 1 : 0;
+    record(__func__);
+    return Locked().s.ptrCheck ? 1 : 0;
 }
 
 std::int32_t VRX_CDECL sqlogmblkEx(std::uint32_t zero1, std::uint32_t size, std::uint32_t zero2, void **block,
                                    const char *sourceFile, std::uint32_t sourceLine, std::uint32_t zero3) {
-    record("sqlogmblkEx",
-           {raw(zero1), raw(size), raw(zero2), raw(block), raw(sourceFile), raw(sourceLine), raw(zero3)});
-    auto s = state();
+    record(__func__, zero1, size, zero2, block, sourceFile, sourceLine, zero3);
+    Locked l;
+    SystemState &s = l.s;
     vrxstub_scratch_request request{};
     copy_name(request.file, sourceFile);
     request.line = sourceLine;
     request.size = size;
-    // A request no 32-bit process could satisfy fails as an injected one does.
-    const bool tooLarge = size > kLargestBlock;
-    if (tooLarge || (s->failAt != 0 && --s->failAt == 0)) {
+    if (size > kLargestBlock || (s.failAt != 0 && --s.failAt == 0)) {
         request.failed = 1;
-        ++s->failures;
-        s->requests.push_back(request);
+        ++s.failures;
+        s.requests.push_back(request);
         return 0x870F0009;  // no memory
     }
     void *p = std::malloc(size != 0 ? size : 1);
     if (p == nullptr) return 0x870F0009;
-    s->requests.push_back(request);
-    s->outstanding[p] = s->requests.size() - 1;
+    s.requests.push_back(request);
+    s.outstanding[p] = s.requests.size() - 1;
     *block = p;
     return 0;
 }
 
 std::int32_t VRX_CDECL sqlofmblkEx(void *block) {
-    record("sqlofmblkEx", {raw(block)});
-    auto s = state();
-    auto it = s->outstanding.find(block);
-    if (it == s->outstanding.end()) {
-        ++s->badReleases;
+    record(__func__, block);
+    Locked l;
+    SystemState &s = l.s;
+    auto it = s.outstanding.find(block);
+    if (it == s.outstanding.end()) {
+        ++s.badReleases;
         return -1;
     }
-    s->outstanding.erase(it);
+    s.outstanding.erase(it);
     std::free(block);
     return 0;
 }
 
 std::int32_t VRX_CDECL sqloincaChkptr(sqlca *ca) {
-    record("sqloincaChkptr", {raw(ca)});
-    if (ca == nullptr || state()->refuseSqlca) return 1;
+    record(__func__, ca);
+    if (ca == nullptr || Locked().s.refuseSqlca) return 1;
     prepare(ca);
     return 0;
 }
 
 void VRX_CDECL sqloinca(sqlca *ca) {
-    record("sqloinca", {raw(ca)});
+    record(__func__, ca);
     if (ca == nullptr) return;
     prepare(ca);
     std::memset(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcode), 0, 4);
@@ -217,37 +217,36 @@ void VRX_CDECL sqloinca(sqlca *ca) {
 }
 
 void VRX_CDECL sqlofica(sqlca *ca) {
-    record("sqlofica", {raw(ca)});
+    record(__func__, ca);
     if (ca != nullptr) prepare(ca);
 }
 
 std::int32_t VRX_CDECL sqlocptrs(void **ptr, std::uint32_t *length, std::uint8_t *mode, std::uint32_t count,
                                  std::uint32_t zero) {
-    record("sqlocptrs", {raw(ptr), raw(length), raw(mode), raw(count), raw(zero)});
-    if (!state()->ptrCheck) return 0;
+    record(__func__, ptr, length, mode, count, zero);
+    if (!Locked().s.ptrCheck) return 0;
     for (std::uint32_t i = 0; i < count; ++i)
         if (vrxstub_region_refused(ptr[i], length[i], mode[i])) return 1;
     return 0;
 }
 
-void VRX_CDECL pdtEntry(std::uint32_t functionId) { record("pdtEntry", {raw(functionId)}); }
+void VRX_CDECL pdtEntry(std::uint32_t functionId) { record(__func__, functionId); }
 
 void VRX_CDECL sqltExit(std::uint32_t functionId, std::int32_t result) {
-    record("sqltExit", {raw(functionId), raw(result)});
+    record(__func__, functionId, result);
 }
 
 void VRX_CDECL pdLog(std::uint32_t one, std::uint32_t zero1, std::uint32_t functionId, std::uint32_t zero2,
                      std::uint32_t zero3, std::uint32_t probe, std::uint32_t two, std::uint32_t itemCount,
                      std::uint32_t zero4, std::uint32_t type1, std::uint32_t length1, const void *address1,
                      std::uint32_t type2, std::uint32_t length2, const void *address2) {
-    record("pdLog", {raw(one), raw(zero1), raw(functionId), raw(zero2), raw(zero3), raw(probe), raw(two),
-                     raw(itemCount), raw(zero4), raw(type1), raw(length1), raw(address1), raw(type2),
-                     raw(length2), raw(address2)});
+    record(__func__, one, zero1, functionId, zero2, zero3, probe, two, itemCount, zero4, type1, length1, address1,
+           type2, length2, address2);
 }
 
 std::int32_t VRX_STDCALL sqlogstt(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
                                   const char *sqlstate) {
-    record("sqlogstt", {raw(buffer), raw(lineWidth), raw(bufferSize), raw(sqlstate)});
+    record(__func__, buffer, lineWidth, bufferSize, sqlstate);
     char text[64];
     std::snprintf(text, sizeof text, "SQLSTATE %.5s", sqlstate != nullptr ? sqlstate : "?????");
     return write_text(buffer, bufferSize, text);
@@ -255,7 +254,7 @@ std::int32_t VRX_STDCALL sqlogstt(char *buffer, std::int32_t lineWidth, std::int
 
 std::int32_t VRX_STDCALL sqlaintp_api(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
                                       const char *messageFile, sqlca *ca) {
-    record("sqlaintp_api", {raw(buffer), raw(lineWidth), raw(bufferSize), raw(messageFile), raw(ca)});
+    record(__func__, buffer, lineWidth, bufferSize, messageFile, ca);
     char text[64];
     std::snprintf(text, sizeof text, "SQL%04dN", ca != nullptr ? -ca->sqlcode : 0);
     return write_text(buffer, bufferSize, text);

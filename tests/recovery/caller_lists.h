@@ -135,18 +135,6 @@ inline void sweep_scratch_failures(CallerStorage &mem, sqlca *ca, const char *co
     EXPECT_EQ(injected, expected.size());
 }
 
-// Initialisation that fails: the call returns 0, sets only the sqlcode and calls nothing else.
-inline void expect_failed_initialisation(CallerStorage &mem, sqlca *ca, const std::function<std::int32_t()> &call) {
-    vrxstub_reset();
-    vrxstub_set_init_result(-1);
-    *ca = sqlca{};
-    mem.snapshot();
-    EXPECT_EQ(call(), 0);
-    EXPECT_EQ(ca->sqlcode, -1022);
-    EXPECT_TRUE(mem.unchanged_except({{&ca->sqlcode, 4}}));
-    EXPECT_EQ(calls().size(), 1u) << "only the initialisation is called";
-}
-
 // A versioned entry point `entry(version, record, ca)` given no record, or
 // one that fails its check: -83 with `tag`, the core not called, nothing but
 // the sqlca written. With initialisation failing it touches nothing. Then
@@ -223,7 +211,8 @@ inline void check_positional_lists(const ListForm &form, const ListCall &call) {
             vrxstub_refuse_region(k.refused == -1 ? record : k.refused == 3 ? entries : texts[k.refused], 0, 3);
         }
         Flags seenNames, seenPaths;
-        CoreHook hook(form.core, [&](const vrxstub_call &) {
+        const auto need = k.names.empty() ? CoreHook::mayNotRun : CoreHook::mustRun;
+        CoreHook hook(form.core, need, [&](const vrxstub_call &) {
             seenNames = terminated(tablespaces.texts, names);
             seenPaths = terminated(media.texts, paths);
             return 0;

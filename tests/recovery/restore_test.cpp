@@ -11,7 +11,6 @@ namespace {
 
 class RestoreTest : public PlatformTest {};
 
-constexpr vrx_slot kHigh = 0xBEEF0000u;
 constexpr vrx_slot kIgnored[] = {0xDEAD0001u, 0xDEAD0002u, 0xDEAD0003u};
 
 constexpr vrx_slot value(unsigned coreArgument) { return 0x1000u + coreArgument; }
@@ -104,8 +103,10 @@ TEST_F(RestoreTest, PositionalFormsMapTheirArgumentsOntoTheCore) {
                 const std::pair<int, std::string> texts[] = {
                     {0, "SAMPLE"},       {1, "NEWDB"},           {form.at.timestamp, k.seen}, {form.at.text3, "/target"},
                     {form.at.text4, "/logs"}, {form.at.userName, "ADMIN"}, {form.at.password, "secret"}};
-                for (const auto &t : texts)  // a form without text 4 has no position for it
-                    EXPECT_EQ(t.first < 0 ? t.second : text_arg(call, t.first), t.second) << "argument " << t.first;
+                for (const auto &[at, text] : texts)
+                    if (at >= 0) {  // a form without text 4 has no position for it
+                        EXPECT_EQ(text_arg(call, at), text) << "argument " << at;
+                    }
                 EXPECT_EQ(arg<vrxTablespaceList *>(call, form.at.tablespaces), c.tablespaces);
                 EXPECT_EQ(arg<vrxMediaList *>(call, form.at.media), c.media);
                 for (unsigned n : form.values) EXPECT_EQ(arg<vrx_slot>(call, n - 1), value(n)) << "core argument " << n;
@@ -184,37 +185,32 @@ TEST_F(RestoreTest, VersionedFormFillsTheCoreRecordByVersion) {
                                               : reinterpret_cast<vrxgTextList *>(std::uintptr_t{0x10});
             c.mem.snapshot();
             vrxstub_set_ptr_check(1);
-            vrxRestoreStruct seen{};
-            std::vector<std::string> texts, lists[3];
-            char mediaType = 0;  // the core lists live on the library's stack: read them during the call
-            CoreHook hook("vrxRestore", [&](const vrxstub_call &call) {
+            CoreHook hook("vrxRestore", [&](const vrxstub_call &call) {  // the core lists live on the library's stack
                 EXPECT_EQ(arg<std::uint32_t>(call, 0), version);
-                seen = *arg<vrxRestoreStruct *>(call, 1);
+                vrxRestoreStruct &seen = *arg<vrxRestoreStruct *>(call, 1);
+                std::vector<std::string> texts;
                 for (const char *t : {seen.sourceDbAlias, seen.targetDbAlias, seen.timestamp, seen.text3, seen.text4,
                                       seen.userName, seen.password, seen.text7, seen.text8, seen.text9})
                     texts.emplace_back(t != nullptr ? t : kNoText);
-                lists[0] = core_texts(seen.tablespaces->names, seen.tablespaces->count);
-                lists[1] = core_texts(seen.media->locations, seen.media->count);
-                mediaType = seen.media->mediaType;
-                if (seen.textList2 != nullptr) lists[2] = core_texts(seen.textList2->names, seen.textList2->count);
-                std::memcpy(arg<vrxRestoreStruct *>(call, 1)->identifier, "RESTORED\0zz", 11);
+                EXPECT_EQ(texts, (std::vector<std::string>{"SAMPLE", "NEWDB", "20261205", "/target", "/logs", "ADMIN",
+                                                           "secret", "text7", version >= 8010400 ? "text8" : kNoText,
+                                                           version >= 8020000 ? "text9" : kNoText}));
+                for (std::uint32_t i = 0; i < 7; ++i) EXPECT_EQ(seen.values[i], 0x100 + i);
+                EXPECT_EQ(seen.values8010400[1], version >= 8010400 ? 0x201u : 0u);
+                EXPECT_EQ(seen.reserved, 0u);
+                EXPECT_EQ(core_texts(seen.tablespaces->names, seen.tablespaces->count), names);
+                EXPECT_EQ(core_texts(seen.media->locations, seen.media->count), paths);
+                EXPECT_EQ(seen.media->mediaType, 'O');
+                EXPECT_EQ(seen.textList2 != nullptr, hasSecond);
+                EXPECT_EQ(seen.textList2 != nullptr ? core_texts(seen.textList2->names, seen.textList2->count)
+                                                    : std::vector<std::string>{},
+                          hasSecond && !emptySecond ? second : std::vector<std::string>{});
+                std::memcpy(seen.identifier, "RESTORED\0zz", 11);
                 return -7;
             });
             EXPECT_EQ(vrxgRestore(version, c.params, c.ca), -7);
             EXPECT_EQ(field_text(c.params->poIdentifier, 14), "RESTORED     i");
             EXPECT_EQ(field_text(c.params->piTimestamp, 16), "20261205       #");
-
-            EXPECT_EQ(texts, (std::vector<std::string>{"SAMPLE", "NEWDB", "20261205", "/target", "/logs", "ADMIN",
-                                                       "secret", "text7", version >= 8010400 ? "text8" : kNoText,
-                                                       version >= 8020000 ? "text9" : kNoText}));
-            for (std::uint32_t i = 0; i < 7; ++i) EXPECT_EQ(seen.values[i], 0x100 + i);
-            EXPECT_EQ(seen.values8010400[1], version >= 8010400 ? 0x201u : 0u);
-            EXPECT_EQ(seen.reserved, 0u);
-            EXPECT_EQ(lists[0], names);
-            EXPECT_EQ(lists[1], paths);
-            EXPECT_EQ(mediaType, 'O');
-            EXPECT_EQ(lists[2], hasSecond && !emptySecond ? second : std::vector<std::string>{});
-            EXPECT_EQ(seen.textList2 != nullptr, hasSecond);
             EXPECT_EQ(vrxstub_scratch_request_count(), 7u + (hasSecond && !emptySecond ? 4u : 0u));
             for (const vrxstub_call &check : calls("sqlagcptr_real")) EXPECT_NE(arg<std::uintptr_t>(check, 0), 0x10u);
             EXPECT_TRUE(c.mem.unchanged_except(c.outputs()));

@@ -1,0 +1,138 @@
+// Conformance rows: one valid call per exported entry point, made on caller
+// storage where texts, fields and list entries share terminator bytes, so
+// that only an exact last-in-first-out restoration leaves it as it was.
+// A shared byte ends holding what its last restore wrote: it shows a wrong
+// order only when the first two texts terminated on it are put back the
+// wrong way round, so a row spreads its texts over a few shared texts (one
+// for a record's texts, one for the first entries of its lists, ...).
+// A new entry point adds its row to its family's rows_*.cpp.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "harness.h"
+
+namespace vrxtest::conformance {
+
+// Garbage a caller leaves above a 16-bit or an 8-bit value in its slot.
+constexpr vrx_slot kHigh16 = 0xBEEF0000u;
+constexpr vrx_slot kHigh8 = 0xBEEFBE00u;
+
+// Odd: records, lists, entries at odd addresses. Nulls: every text, record and
+// area null. Huge: every 32-bit length 0xFFFFFFFF.
+enum class Layout { Aligned, Odd, Nulls, NullSqlca, Huge };
+
+class Arena {
+public:
+    explicit Arena(Layout layout)
+        : layout(layout), shift_(layout == Layout::Odd ? 1 : 0), base_(static_cast<char *>(mem.room(0))) {}
+
+    // The last n (at most 16) letters of shared text k, "PONMLKJIHGFEDCBA",
+    // with blanks after it: whatever n, the text ends at the same byte.
+    char *text(std::size_t n, int k = 0);
+    static vrx_slot len(std::size_t n) { return kHigh16 | static_cast<vrx_slot>(n); }
+    std::uint32_t len32(std::uint32_t n) const { return layout == Layout::Huge ? ~0u : n; }
+    // An inline list entry (32-bit length, then text) holding all of shared text k.
+    template <class T = void>
+    T *entry(int k) {
+        char *t = text(16, k);
+        return t != nullptr ? reinterpret_cast<T *>(t - 4) : nullptr;
+    }
+
+    // Caller records, arrays and lists, named for the core's arguments.
+    template <class T>
+    T *records(const std::vector<T> &values, const char *name = "rec") {
+        ++recordsMade;
+        if (layout == Layout::Nulls) return nullptr;
+        char *at = static_cast<char *>(mem.room(values.size() * sizeof(T) + 1)) + shift_;
+        std::memcpy(at, values.data(), values.size() * sizeof(T));
+        names_[at] = name;
+        return reinterpret_cast<T *>(at);
+    }
+    template <class T>
+    T *record(const T &value, const char *name = "rec") {
+        return records(std::vector<T>{value}, name);
+    }
+    void name(const void *at, const char *name) { names_[at] = name; }
+
+    // An area of `width` bytes of 'o' (and one more); the core writes the
+    // texts of writes() into it with their NULs; afterwards it reads expect().
+    char *out(std::size_t width);
+    void writes(char *at, std::string text) { coreWrites.emplace_back(at, std::move(text)); }
+    void expect(const void *at, std::string bytes) { expected.emplace_back(at, std::move(bytes)); }
+    // An area the core writes `text` into, blank-filled after the call unless `fill` is false.
+    char *filled(std::size_t width, const std::string &text, bool fill = true);
+    sqlca *ca() { return ca_ != nullptr || layout == Layout::NullSqlca ? ca_ : (ca_ = mem.ca()); }
+
+    // Makes the call on the storage built while its arguments were evaluated.
+    template <class F, class... A>
+    std::int32_t call(F f, A... args) {
+        mem.snapshot();
+        if (beforeCall) beforeCall();
+        return f(args...);
+    }
+
+    // A core argument: a text by what it reads, a record by its name, the
+    // sqlca as ca, the library's own storage as &, a value in decimal.
+    std::string describe(std::uintptr_t value) const;
+    template <class... T>
+    void see(T... values) {
+        ((seen += (seen.empty() ? "" : " ") + describe(vrxstub::raw(values))), ...);
+    }
+    // Names a core list's pointer array and copies by their request lines.
+    void label(char *const *copies, std::uint32_t count, std::uint32_t arrayLine, std::uint32_t copyLine);
+
+    ::testing::AssertionResult unchanged_except(std::vector<Span> spans = {}) const {
+        spans.insert(spans.end(), tolerated.begin(), tolerated.end());
+        return mem.unchanged_except(spans);
+    }
+    std::vector<Span> outputs() const { return outs_; }
+    Span sqlca_span() const { return {ca_, sizeof(sqlca)}; }
+    std::ptrdiff_t offset(const void *at) const { return static_cast<const char *>(at) - base_; }
+    const void *at(std::ptrdiff_t offset) const { return base_ + offset; }
+
+    CallerStorage mem;
+    const Layout layout;
+    int recordsMade = 0, coreCalls = 0;
+    std::function<void()> beforeCall;
+    std::string seen;
+    std::vector<std::pair<char *, std::string>> coreWrites;
+    std::vector<std::pair<const void *, std::string>> expected;
+    std::map<const void *, std::uint32_t> blocks;  // scratch block -> request line
+    std::vector<const void *> lengthy;             // texts and areas a 32-bit length may go with
+    std::pair<std::uintptr_t, std::uintptr_t> own;  // the library's stack while the core runs
+    std::vector<Span> tolerated;  // TODO: remove with the list entries put back last first
+
+private:
+    const std::size_t shift_;
+    const char *const base_;
+    std::map<int, char *> spots_;
+    std::map<const void *, std::string> names_;
+    std::vector<Span> outs_;
+    sqlca *ca_ = nullptr;
+};
+
+// A valid call of one entry point and what the loop expects of it.
+struct Row {
+    const char *name;  // the upper-case name, as in the entry point table
+    const char *seen;  // the core's arguments, and what `core` adds, as Arena::describe names them
+    std::function<std::int32_t(Arena &)> call;
+    std::vector<std::string> tags = {};  // sqlerrp on a memory failure or refusal, by failed request
+    const char *sites = "";              // the scratch requests: "file line line ..."
+    std::vector<std::uint32_t> releases = {};  // lines of the labelled blocks, in release order
+    // Runs while the core runs: fills the core's records, sees, labels.
+    std::function<void(const vrxstub_call &, Arena &)> core = nullptr;
+    std::int32_t noMemory = -83;  // the result of a scratch failure
+};
+
+// The rows of a family register themselves.
+struct Rows {
+    Rows(std::initializer_list<Row> rows);
+};
+const Row *find_row(const std::string &name);
+
+}  // namespace vrxtest::conformance
