@@ -33,6 +33,7 @@ struct vrxstub_scratch_request {
     uint32_t line;
     uint32_t size;
     int failed;
+    const void *block; /* the block handed out, null when the request failed */
 };
 
 /* --- VRXSYS: recorder, ledger, faults of the system services --- */

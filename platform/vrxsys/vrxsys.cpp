@@ -181,6 +181,7 @@ std::int32_t VRX_CDECL sqlogmblkEx(std::uint32_t zero1, std::uint32_t size, std:
     }
     void *p = std::malloc(size != 0 ? size : 1);
     if (p == nullptr) return 0x870F0009;
+    request.block = p;
     s.requests.push_back(request);
     s.outstanding[p] = s.requests.size() - 1;
     *block = p;

@@ -53,12 +53,6 @@ std::string Arena::describe(std::uintptr_t value) const {
     return value > own.first && value < own.second ? "&" : std::to_string(value);
 }
 
-void Arena::label(char *const *copies, std::uint32_t count, std::uint32_t arrayLine, std::uint32_t copyLine) {
-    if (copies == nullptr) return;
-    blocks[copies] = arrayLine;
-    for (std::uint32_t i = 0; i < count; ++i) blocks[copies[i]] = copyLine;
-}
-
 Rows::Rows(std::initializer_list<Row> rows) { registry().insert(registry().end(), rows.begin(), rows.end()); }
 
 const Row *find_row(const std::string &name) {

@@ -83,11 +83,8 @@ public:
     void see(T... values) {
         ((seen += (seen.empty() ? "" : " ") + describe(vrxstub::raw(values))), ...);
     }
-    // Names a core list's pointer array and copies by their request lines.
-    void label(char *const *copies, std::uint32_t count, std::uint32_t arrayLine, std::uint32_t copyLine);
 
-    ::testing::AssertionResult unchanged_except(std::vector<Span> spans = {}) const {
-        spans.insert(spans.end(), tolerated.begin(), tolerated.end());
+    ::testing::AssertionResult unchanged_except(const std::vector<Span> &spans = {}) const {
         return mem.unchanged_except(spans);
     }
     std::vector<Span> outputs() const { return outs_; }
@@ -102,10 +99,8 @@ public:
     std::string seen;
     std::vector<std::pair<char *, std::string>> coreWrites;
     std::vector<std::pair<const void *, std::string>> expected;
-    std::map<const void *, std::uint32_t> blocks;  // scratch block -> request line
     std::vector<const void *> lengthy;             // texts and areas a 32-bit length may go with
     std::pair<std::uintptr_t, std::uintptr_t> own;  // the library's stack while the core runs
-    std::vector<Span> tolerated;  // TODO: remove with the list entries put back last first
 
 private:
     const std::size_t shift_;
@@ -123,8 +118,8 @@ struct Row {
     std::function<std::int32_t(Arena &)> call;
     std::vector<std::string> tags = {};  // sqlerrp on a memory failure or refusal, by failed request
     const char *sites = "";              // the scratch requests: "file line line ..."
-    std::vector<std::uint32_t> releases = {};  // lines of the labelled blocks, in release order
-    // Runs while the core runs: fills the core's records, sees, labels.
+    std::vector<std::uint32_t> releases = {};  // the request lines of the blocks, in release order
+    // Runs while the core runs: fills the core's records, sees.
     std::function<void(const vrxstub_call &, Arena &)> core = nullptr;
     std::int32_t noMemory = -83;  // the result of a scratch failure
 };

@@ -21,7 +21,7 @@ auto create(Entry entry, const char *eyeCatcher) {
         std::memset(d.collatingTable + 5, ' ', sizeof d.collatingTable - 5);
         std::memcpy(d.comment, "CODESET   TERRI                ", 31);
         char *at = reinterpret_cast<char *>(a.record(d, "descriptor"));
-        auto *codes = at != nullptr ? reinterpret_cast<vrxDbCodeSet *>(at + offsetof(vrxDbDescriptor, comment)) : nullptr;
+        auto *codes = reinterpret_cast<vrxDbCodeSet *>(at != nullptr ? at + offsetof(vrxDbDescriptor, comment) : at);
         a.name(codes, "codes");
         return entry(a, reinterpret_cast<vrxDbDescriptor *>(at), codes);
     };
