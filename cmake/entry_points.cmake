@@ -3,21 +3,25 @@
 
 set(VRX_ENTRY_TABLE ${CMAKE_CURRENT_LIST_DIR}/../agapi/frame/entry_points.inc)
 
-# vrx_read_entry_points(<out>): a list of "UPPER|mixed|bytes|core|corebytes|subsystem|frame|source".
+# vrx_read_entry_points(<out>): a list of "UPPER|mixed|bytes|core|corebytes|subsystem|frame|source|library".
 function(vrx_read_entry_points out)
     file(STRINGS ${VRX_ENTRY_TABLE} lines REGEX "^VRX_ENTRY\\(")
     set(entries)
     foreach(line IN LISTS lines)
-        if(NOT line MATCHES "^VRX_ENTRY\\(([A-Z0-9_]+), ([A-Za-z0-9_]+), ([0-9]+), ([A-Za-z0-9_]*), ([0-9]+), ([a-z]+), (standard|guarded|noinit|forward), ([a-z]+/[a-z0-9_]+)\\)$")
+        if(NOT line MATCHES "^VRX_ENTRY\\(([A-Z0-9_]+), ([A-Za-z0-9_]+), ([0-9]+), ([A-Za-z0-9_]*), ([0-9]+), ([a-z]+), (standard|guarded|noinit|forward|library), ([a-z]+/[a-z0-9_]+), (VRXAPP|VRXSYS|none)\\)$")
             message(FATAL_ERROR "entry point table: cannot read '${line}'")
         endif()
-        list(APPEND entries "${CMAKE_MATCH_1}|${CMAKE_MATCH_2}|${CMAKE_MATCH_3}|${CMAKE_MATCH_4}|${CMAKE_MATCH_5}|${CMAKE_MATCH_6}|${CMAKE_MATCH_7}|${CMAKE_MATCH_8}")
+        if((CMAKE_MATCH_9 STREQUAL "none" AND NOT CMAKE_MATCH_4 STREQUAL "") OR
+           (NOT CMAKE_MATCH_9 STREQUAL "none" AND CMAKE_MATCH_4 STREQUAL ""))
+            message(FATAL_ERROR "entry point table: '${line}' must name a function exactly when it names a library")
+        endif()
+        list(APPEND entries "${CMAKE_MATCH_1}|${CMAKE_MATCH_2}|${CMAKE_MATCH_3}|${CMAKE_MATCH_4}|${CMAKE_MATCH_5}|${CMAKE_MATCH_6}|${CMAKE_MATCH_7}|${CMAKE_MATCH_8}|${CMAKE_MATCH_9}")
     endforeach()
     set(${out} ${entries} PARENT_SCOPE)
 endfunction()
 
 # vrx_split_entry(<entry> <prefix>): sets <prefix>_UPPER, _MIXED, _BYTES, _CORE, _CORE_BYTES, _SUBSYSTEM,
-# _FRAME, _SOURCE.
+# _FRAME, _SOURCE, _LIBRARY.
 macro(vrx_split_entry entry prefix)
     string(REPLACE "|" ";" _vrx_fields "${entry}")
     list(GET _vrx_fields 0 ${prefix}_UPPER)
@@ -28,6 +32,7 @@ macro(vrx_split_entry entry prefix)
     list(GET _vrx_fields 5 ${prefix}_SUBSYSTEM)
     list(GET _vrx_fields 6 ${prefix}_FRAME)
     list(GET _vrx_fields 7 ${prefix}_SOURCE)
+    list(GET _vrx_fields 8 ${prefix}_LIBRARY)
 endmacro()
 
 # The Windows module definition: four names an entry point, all bound to
@@ -91,7 +96,10 @@ function(vrx_write_reference path)
     string(APPEND text "(4 bytes, 0) is exported too.\n\n")
     string(APPEND text "Frame: *standard* initialises first (-1022 and result 0 when that fails); *guarded*\n")
     string(APPEND text "refuses a null sqlca (-1) and a null record (-1078) before initialising (-1022);\n")
-    string(APPEND text "*noinit* converts without initialising; *forward* passes its arguments on, only widened.\n")
+    string(APPEND text "*noinit* converts without initialising; *forward* passes its arguments on, only widened, reordered\n")
+    string(APPEND text "or with a constant in an argument's place; *library* does its work itself and calls no other\n")
+    string(APPEND text "function (`SQLGDREF` initialises first and returns -1 when that fails). The library is where the\n")
+    string(APPEND text "function called comes from: `VRXAPP` for a core function, `VRXSYS` for a system service.\n")
     foreach(subsystem IN LISTS subsystems)
         set(title ${subsystem})
         foreach(pair "config=Configuration" "directory=Directories" "control=Instance and database control"
@@ -103,7 +111,7 @@ function(vrx_write_reference path)
             endif()
         endforeach()
         string(APPEND text "\n## ${title} (`agapi/${subsystem}`)\n\n")
-        string(APPEND text "| Entry point | Mixed-case name | Argument bytes | Core function | Frame | Source |\n|---|---|---|---|---|---|\n")
+        string(APPEND text "| Entry point | Mixed-case name | Argument bytes | Calls | Library | Frame | Source |\n|---|---|---|---|---|---|---|\n")
         foreach(entry IN LISTS entries)
             vrx_split_entry("${entry}" e)
             if(e_SUBSYSTEM STREQUAL subsystem)
@@ -112,7 +120,7 @@ function(vrx_write_reference path)
                 else()
                     set(core "none")
                 endif()
-                string(APPEND text "| `${e_UPPER}` | `${e_MIXED}` | ${e_BYTES} | ${core} | ${e_FRAME} | `agapi/${e_SOURCE}.cpp` |\n")
+                string(APPEND text "| `${e_UPPER}` | `${e_MIXED}` | ${e_BYTES} | ${core} | ${e_LIBRARY} | ${e_FRAME} | `agapi/${e_SOURCE}.cpp` |\n")
             endif()
         endforeach()
     endforeach()

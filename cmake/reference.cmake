@@ -1,5 +1,6 @@
 # Writes the entry point reference (-DOUT=path), or with -DCHECK=path
 # compares a freshly made one with the committed file.
+cmake_policy(VERSION 3.20)
 include(${CMAKE_CURRENT_LIST_DIR}/entry_points.cmake)
 if(DEFINED CHECK)
     get_filename_component(dir ${CHECK} DIRECTORY)

@@ -13,5 +13,7 @@
 #include "vrxagapi/recovery.h"
 #include "vrxagapi/directory.h"
 #include "vrxagapi/control.h"
+#include "vrxagapi/appsvc.h"
+#include "vrxagapi/instance.h"
 
 #endif

@@ -7,5 +7,7 @@
 #include "vrxplatform/recovery.h"
 #include "vrxplatform/directory.h"
 #include "vrxplatform/control.h"
+#include "vrxplatform/appsvc.h"
+#include "vrxplatform/instance.h"
 
 #endif

@@ -63,8 +63,9 @@ private:
 };
 
 // A caller's text list as a core name list: nothing happens for a null
-// list, nor when the list record or its entries fail their checks, nor
-// for null entries with a nonzero count (the core list stays empty). The list's saved bytes join `borrowed`. Returns
+// list, nor when the list record or its entries fail their checks, nor for
+// null entries with a nonzero count (the core list stays empty). The list's
+// saved bytes join `borrowed`. Returns
 // what TextListCopy::copy returns.
 std::int32_t name_list_to_core(TextListCopy &copy, Borrowed &borrowed, vrxgTextList *list, vrxNameList &core,
                                sqlca *ca, const TextListSites &sites, const Tag &tag,

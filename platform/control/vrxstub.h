@@ -73,16 +73,21 @@ VRXSYS_LINK size_t VRX_CDECL vrxstub_bad_releases(void);
 VRXSYS_LINK size_t VRX_CDECL vrxstub_scratch_request_count(void);
 VRXSYS_LINK const struct vrxstub_scratch_request *VRX_CDECL vrxstub_scratch_request_at(size_t index);
 
-/* --- VRXAPP: per-function hooks and the model --- */
-
 /* A hook runs in place of the stand-in's own behaviour for one core
- * function, while the caller's texts are terminated; its result is the core
- * function's result. It gets a copy of the call, valid for the whole call
- * whatever it calls in turn. A null hook removes the one set. Returns 0,
- * setting nothing, when the entry point table names no such core function. */
+ * function or message service, while the caller's texts are terminated;
+ * its result is the function's result. It gets a copy of the call, valid
+ * for the whole call whatever it calls in turn. A null hook removes the one
+ * set. Returns 0, setting nothing, when the entry point table names no such
+ * function. The table lives here, next to the recorder, so that the system
+ * library's services and the core stand-in share it. */
 typedef int32_t(VRX_CDECL *vrxstub_hook)(const struct vrxstub_call *call, void *context);
-VRXAPP_LINK int VRX_CDECL vrxstub_set_hook(const char *coreFunction, vrxstub_hook hook, void *context);
-VRXAPP_LINK void VRX_CDECL vrxstub_clear_hooks(void);
+VRXSYS_LINK int VRX_CDECL vrxstub_set_hook(const char *function, vrxstub_hook hook, void *context);
+VRXSYS_LINK void VRX_CDECL vrxstub_clear_hooks(void);
+/* For the stand-ins: nonzero, with the hook and its context, when one is
+ * set for `function`. */
+VRXSYS_LINK int VRX_CDECL vrxstub_find_hook(const char *function, vrxstub_hook *hook, void **context);
+
+/* --- VRXAPP: the model --- */
 
 /* Forgets every database the model holds. */
 VRXAPP_LINK void VRX_CDECL vrxstub_reset_model(void);

@@ -14,14 +14,14 @@
 
 #include "vrxagapi/common.h"
 #include "vrxstub.h"
+#include "vrxstub_messages.h"
 
 namespace vrxapp {
 
-// The hook set for `name`, if any.
-bool find_hook(const char *name, vrxstub_hook *hook, void **context);
-
-// Whether the entry point table names `name` as a core function.
-bool is_core_function(const char *name);
+// The hook set for `name`, if any; the system stand-in keeps the table.
+inline bool find_hook(const char *name, vrxstub_hook *hook, void **context) {
+    return vrxstub_find_hook(name, hook, context) != 0;
+}
 
 // Held while the model runs.
 std::mutex &model_mutex();
@@ -48,13 +48,14 @@ std::int32_t core_call(const char *name, ArgumentsThenModel... all) {
                              std::make_index_sequence<sizeof...(ArgumentsThenModel) - 1>());
 }
 
-// Completes the sqlca as the core API does: identification, size, code.
+// Completes the sqlca as the core API does: identification, size, code and
+// the code's SQLSTATE.
 inline std::int32_t finish(sqlca *ca, std::int32_t code) {
     if (ca != nullptr) {
         std::memcpy(ca->sqlcaid, "SQLCA   ", 8);
         ca->sqlcabc = static_cast<std::int32_t>(sizeof(sqlca));
         ca->sqlcode = code;
-        std::memcpy(ca->sqlstate, code == 0 ? "00000" : code > 0 ? "01000" : "58004", 5);
+        std::memcpy(ca->sqlstate, vrxstub::message_for(code).sqlstate, 5);
     }
     return code;
 }

@@ -1,11 +1,8 @@
 // The stand-in checked against the entry point table: every core function
-// the table names is declared with the argument bytes the table states (and
-// each stand-in includes its declaration, so defines it with that
-// signature), and the table below refers to every one of them, so this
-// library does not link while one is missing. Hooks can only be set on the
-// functions it lists.
-#include <cstring>
-
+// the table names from VRXAPP is declared with the argument bytes the table
+// states (and each stand-in includes its declaration, so defines it with
+// that signature), and the table below refers to every one of them, so this
+// library does not link while one is missing.
 #include "core_call.h"
 #include "vrxplatform.h"
 
@@ -18,29 +15,26 @@ constexpr unsigned argument_bytes(R(VRX_STDCALL *)(Args...)) {
     return 4u * sizeof...(Args);
 }
 
-#define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem, frame, source) \
+// Only the rows whose function comes from this library; the system
+// library's services and the rows without a function are left out.
+#define VRX_CORE_VRXAPP(core, coreBytes) \
     static_assert(argument_bytes(&core) == coreBytes, #core " takes " #coreBytes " bytes");
+#define VRX_CORE_VRXSYS(core, coreBytes)
+#define VRX_CORE_none(core, coreBytes)
+#define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem, frame, source, library) \
+    VRX_CORE_##library(core, coreBytes)
 #include "frame/entry_points.inc"
 #undef VRX_ENTRY
+#undef VRX_CORE_VRXAPP
 
-struct CoreFunction {
-    const char *name;
-    void (*function)();
-};
-
-const CoreFunction kCoreFunctions[] = {
-#define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem, frame, source) \
-    {#core, reinterpret_cast<void (*)()>(&core)},
+#define VRX_CORE_VRXAPP(core, coreBytes) reinterpret_cast<void (*)()>(&core),
+#define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem, frame, source, library) \
+    VRX_CORE_##library(core, coreBytes)
+[[maybe_unused]] void (*const kCoreFunctions[])() = {
 #include "frame/entry_points.inc"
-#undef VRX_ENTRY
 };
+#undef VRX_ENTRY
 
 }  // namespace
-
-bool is_core_function(const char *name) {
-    for (const CoreFunction &f : kCoreFunctions)
-        if (std::strcmp(f.name, name) == 0) return true;
-    return false;
-}
 
 }  // namespace vrxapp

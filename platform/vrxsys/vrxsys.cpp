@@ -1,8 +1,8 @@
 // Stand-in for the system library: application data, pointer checking,
 // scratch memory with a ledger, sqlca preparation, trace and diagnostic
-// records, message texts; and the call recorder shared with the core
-// stand-in. Everything is recorded; faults are injected on request. The
-// state is guarded, so services may be called from several threads.
+// records, message texts; and the call recorder and hook table shared with
+// the core stand-in. Everything is recorded; faults are injected on request.
+// The state is guarded, so services may be called from several threads.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -10,10 +10,12 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "vrxplatform/services.h"
 #include "vrxstub.h"
+#include "vrxstub_messages.h"
 
 namespace {
 
@@ -76,6 +78,50 @@ int write_text(char *buffer, std::int32_t size, const char *text) {
     return static_cast<int>(std::strlen(buffer));
 }
 
+// The hook table, under a lock of its own: a hook runs without it, so that
+// what the hook calls in turn may look up hooks too.
+struct Hook {
+    vrxstub_hook hook;
+    void *context;
+};
+
+struct Hooks {
+    std::mutex mutex;
+    std::map<std::string, Hook> table;
+};
+
+Hooks &hooks() {
+    static Hooks h;
+    return h;
+}
+
+// A hook can be set on every function the entry point table names: a core
+// function of VRXAPP or a service of this library.
+bool hookable(const char *name) {
+    static const char *const kFunctions[] = {
+#define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem, frame, source, library) #core,
+#include "frame/entry_points.inc"
+#undef VRX_ENTRY
+    };
+    if (name == nullptr || *name == '\0') return false;
+    for (const char *f : kFunctions)
+        if (std::strcmp(f, name) == 0) return true;
+    return false;
+}
+
+// A message service runs as a core stand-in does: recorded, then a test's
+// hook in its place, with its own copy of the call, if one is set; else its
+// own texts.
+template <class Texts, class... Args>
+std::int32_t service_call(const char *name, Texts texts, Args... args) {
+    const vrxstub_call call = vrxstub::call_of(name, args...);
+    vrxstub_record(call.name, call.argc, call.args);
+    vrxstub_hook hook;
+    void *context;
+    if (vrxstub_find_hook(name, &hook, &context)) return hook(&call, context);
+    return texts();
+}
+
 }  // namespace
 
 extern "C" {
@@ -121,6 +167,33 @@ void VRX_CDECL vrxstub_fail_scratch_at(std::uint32_t k) { Locked().s.failAt = k;
 std::uint32_t VRX_CDECL vrxstub_scratch_failures(void) { return Locked().s.failures; }
 void VRX_CDECL vrxstub_set_ptr_check(int active) { Locked().s.ptrCheck = active != 0; }
 void VRX_CDECL vrxstub_refuse_sqlca(int refuse) { Locked().s.refuseSqlca = refuse != 0; }
+
+int VRX_CDECL vrxstub_set_hook(const char *function, vrxstub_hook hook, void *context) {
+    if (!hookable(function)) return 0;
+    Hooks &h = hooks();
+    const std::lock_guard<std::mutex> lock(h.mutex);
+    if (hook == nullptr)
+        h.table.erase(function);
+    else
+        h.table[function] = {hook, context};
+    return 1;
+}
+
+void VRX_CDECL vrxstub_clear_hooks(void) {
+    Hooks &h = hooks();
+    const std::lock_guard<std::mutex> lock(h.mutex);
+    h.table.clear();
+}
+
+int VRX_CDECL vrxstub_find_hook(const char *function, vrxstub_hook *hook, void **context) {
+    Hooks &h = hooks();
+    const std::lock_guard<std::mutex> lock(h.mutex);
+    auto it = h.table.find(function);
+    if (it == h.table.end()) return 0;
+    *hook = it->second.hook;
+    *context = it->second.context;
+    return 1;
+}
 
 void VRX_CDECL vrxstub_refuse_region(const void *region, std::uint32_t length, std::uint8_t mode) {
     Locked().s.refusals.push_back({region, length, mode});
@@ -245,20 +318,36 @@ void VRX_CDECL pdLog(std::uint32_t one, std::uint32_t zero1, std::uint32_t funct
            type2, length2, address2);
 }
 
+// The texts are those of the stand-ins' own codes; the line width is not
+// used, every text fits on one line.
 std::int32_t VRX_STDCALL sqlogstt(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
                                   const char *sqlstate) {
-    record(__func__, buffer, lineWidth, bufferSize, sqlstate);
-    char text[64];
-    std::snprintf(text, sizeof text, "SQLSTATE %.5s", sqlstate != nullptr ? sqlstate : "?????");
-    return write_text(buffer, bufferSize, text);
+    return service_call(
+        __func__,
+        [&] {
+            const vrxstub::Message *m = vrxstub::message_for_state(sqlstate);
+            if (m == nullptr) return -2;  // no text for this state
+            char text[128];
+            std::snprintf(text, sizeof text, "SQLSTATE %.5s: %s", m->sqlstate, m->stateText);
+            return write_text(buffer, bufferSize, text);
+        },
+        buffer, lineWidth, bufferSize, sqlstate);
 }
 
 std::int32_t VRX_STDCALL sqlaintp_api(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
                                       const char *messageFile, sqlca *ca) {
-    record(__func__, buffer, lineWidth, bufferSize, messageFile, ca);
-    char text[64];
-    std::snprintf(text, sizeof text, "SQL%04dN", ca != nullptr ? -ca->sqlcode : 0);
-    return write_text(buffer, bufferSize, text);
+    return service_call(
+        __func__,
+        [&] {
+            std::int32_t code = 0;
+            if (ca != nullptr)  // the caller's sqlca need not be aligned
+                std::memcpy(&code, reinterpret_cast<const char *>(ca) + offsetof(sqlca, sqlcode), sizeof code);
+            const char kind = code < 0 ? 'N' : code > 0 ? 'W' : 'I';
+            char text[128];
+            std::snprintf(text, sizeof text, "SQL%04ld%c  %s", std::labs(code), kind, vrxstub::message_for(code).text);
+            return write_text(buffer, bufferSize, text);
+        },
+        buffer, lineWidth, bufferSize, messageFile, ca);
 }
 
 }  // extern "C"

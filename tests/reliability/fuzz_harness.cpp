@@ -73,7 +73,7 @@ std::int32_t invoke(const std::uintptr_t *a) {
     return apply(F, a, std::make_index_sequence<arity(F)>{});
 }
 
-enum class Frame { standard, guarded, noinit, forward };
+enum class Frame { standard, guarded, noinit, forward, library };
 struct Entry {
     const char *name;
     std::int32_t (*call)(const std::uintptr_t *);
@@ -81,7 +81,7 @@ struct Entry {
     const char *core;
     Frame frame;
 };
-#define VRX_ENTRY(upper, mixed, argBytes, core, coreBytes, subsystem, frame, source) \
+#define VRX_ENTRY(upper, mixed, argBytes, core, coreBytes, subsystem, frame, source, library) \
     {#upper, invoke<mixed>, arity(mixed), #core, Frame::frame},
 const Entry kEntries[] = {
 #include "frame/entry_points.inc"
@@ -91,8 +91,10 @@ const Entry kEntries[] = {
 // --- argument kinds ---------------------------------------------------------------
 
 enum class K : std::uint8_t { Len, Text, Stamp, Val8, Val16, Val32, Ca, Out, Room, Pass, Ver, Rec, TsList, MediaList,
-                              Count, ValueLens, GetItems, SetItems };
-enum class F : std::uint8_t { Text, Out, Stamp, TextList, MediaList, OutValue, Blank, Eye };
+                              Count, ValueLens, GetItems, SetItems, Upto, Num };
+enum class F : std::uint8_t { Text, Out, Stamp, TextList, MediaList, OutValue, Blank, Eye, Pass, Inline16, Inline32,
+                              Byte, Id, Sub, Array };
+struct RecordDesc;
 
 struct Field {
     F kind;
@@ -100,6 +102,7 @@ struct Field {
     std::uint16_t len;     // offset of its 32-bit length
     std::uint32_t since;   // first version that reads it
     std::uint16_t width;
+    const RecordDesc *sub = nullptr;  // Sub, Array: the record pointed at
 };
 struct RecordDesc {
     std::uint16_t size;
@@ -122,12 +125,20 @@ constexpr Slot S(std::uint16_t len) { return {K::Stamp, len}; }
 constexpr Slot OUT(std::uint16_t width) { return {K::Out, width}; }
 constexpr Slot ROOM(std::uint16_t size) { return {K::Room, size}; }
 constexpr Slot PASS(std::uint16_t size) { return {K::Pass, size}; }
-Slot REC(const RecordDesc &d) { return {K::Rec, 0, 0, &d}; }
+Slot REC(const RecordDesc &d, std::uint16_t n = 1) { return {K::Rec, n, 0, &d}; }
+constexpr Slot UPTO(std::uint16_t n) { return {K::Upto, n}; }
+constexpr Slot NUM(std::uint16_t n) { return {K::Num, n}; }
 Slot GET(std::uint16_t count, const TokenSet &set) { return {K::GetItems, count, 0, &set}; }
 Slot UPD(std::uint16_t count, std::uint16_t lens, const TokenSet &set) { return {K::SetItems, count, lens, &set}; }
 
 #define AT(T, f) static_cast<std::uint16_t>(offsetof(T, f))
 #define TEXT(T, p, l, ...) Field{F::Text, AT(T, p), AT(T, l), __VA_ARGS__ + 0, 0}
+// A text terminated only under conditions the harness does not follow: restoration is checked, termination is not.
+constexpr std::uint32_t kNever = 0xFFFFFFFFu;
+#define LOOSE(T, p, l) Field{F::Text, AT(T, p), AT(T, l), kNever, 0}
+#define INLINE(k, T, text, l) Field{F::k, AT(T, text), AT(T, l), 0, sizeof(T::text)}
+#define BLANK(T, f) Field{F::Blank, AT(T, f), 0, 0, sizeof(T::f)}
+#define SUB(T, p, d) Field{F::Sub, AT(T, p), 0, 0, 0, &d}
 
 const RecordDesc kBackup{sizeof(vrxgBackupStruct),
                          {TEXT(vrxgBackupStruct, piDbAlias, iDbAliasLen),
@@ -175,10 +186,85 @@ const RecordDesc kCodeSet{sizeof(vrxDbCodeSet),
 // termination is not.
 const RecordDesc kDescriptor{sizeof(vrxDbDescriptor), {{F::Eye, AT(vrxDbDescriptor, eyeCatcher), 0, 0, 8}}};
 
+// The host entry's texts are terminated under its structure identifier; the
+// filling forms blank-fill them after the call (an output, so only their
+// termination is checked).
+#define HOST_ID Field{F::Id, AT(vrxHostDbEntry, structId), 0, 0, VRX_HOST_ENTRY_STRUCT_ID}
+#define HOST_TEXTS Field{F::OutValue, AT(vrxHostDbEntry, comment), 0, 0, AT(vrxHostDbEntry, reserved3) - AT(vrxHostDbEntry, comment)}
+const RecordDesc kHostAdd{sizeof(vrxHostDbEntry),
+                          {HOST_ID, BLANK(vrxHostDbEntry, comment), BLANK(vrxHostDbEntry, localName),
+                           BLANK(vrxHostDbEntry, targetName), BLANK(vrxHostDbEntry, requesterName),
+                           BLANK(vrxHostDbEntry, parameters)}};
+const RecordDesc kHostGet{sizeof(vrxHostDbEntry), {HOST_ID, BLANK(vrxHostDbEntry, localName), HOST_TEXTS}};
+const RecordDesc kHostFilled{sizeof(vrxHostDbEntry), {HOST_ID, HOST_TEXTS}};
+// The protocol record is passed as an area the size of the largest one;
+// its texts' restoration is checked, their termination is not.
+const RecordDesc kNode{sizeof(vrxNodeRecord),
+                       {{F::Id, AT(vrxNodeRecord, structId), 0, 0, VRX_NODE_STRUCT_ID}, BLANK(vrxNodeRecord, comment), BLANK(vrxNodeRecord, nodeName),
+                        {F::Byte, AT(vrxNodeRecord, protocol), 0, 0, 12}}};
+const RecordDesc kRegistration{sizeof(vrxRegistration),
+                               {INLINE(Inline16, vrxRegistration, userId, userIdLen),
+                                INLINE(Inline16, vrxRegistration, password, passwordLen)}};
+const RecordDesc kAltServer{sizeof(vrxgUpdateAltServerStruct),
+                            {TEXT(vrxgUpdateAltServerStruct, piDbAlias, iDbAliasLen),
+                             TEXT(vrxgUpdateAltServerStruct, piHostName, iHostNameLen),
+                             TEXT(vrxgUpdateAltServerStruct, piPort, iPortLen)}};
+const RecordDesc kCfgItem{sizeof(vrxgCfgItem), {TEXT(vrxgCfgItem, pioValue, iValueLen)}};
+const RecordDesc kCfg{sizeof(vrxgCfgStruct),
+                      {TEXT(vrxgCfgStruct, piDbName, iDbNameLen),
+                       {F::Array, AT(vrxgCfgStruct, piItems), AT(vrxgCfgStruct, iNumItems), 0, 0, &kCfgItem}}};
+// Inline texts: where their NUL goes depends on length and room; restoration is checked.
+const RecordDesc kPstr{sizeof(vrxPstrRecord),
+                       {INLINE(Inline32, vrxPstrRecord, text1, iText1Len), INLINE(Inline32, vrxPstrRecord, text2, iText2Len),
+                        INLINE(Inline32, vrxPstrRecord, text3, iText3Len), INLINE(Inline32, vrxPstrRecord, text4, iText4Len)}};
+const RecordDesc kPstart{sizeof(vrxPstartRecord),
+                         {INLINE(Inline32, vrxPstartRecord, text1, iText1Len),
+                          INLINE(Inline32, vrxPstartRecord, text2, iText2Len),
+                          INLINE(Inline32, vrxPstartRecord, text3, iText3Len)}};
+const RecordDesc kPstp{sizeof(vrxPstpRecord), {INLINE(Inline32, vrxPstpRecord, text, iTextLen)}};
+// Start and stop: texts terminated for remote instances, present lengths,
+// the flag and the selector; restoration is checked, termination is not.
+const RecordDesc kComm{sizeof(vrxgInstanceCommStruct),
+                       {LOOSE(vrxgInstanceCommStruct, piText1, iText1Len), LOOSE(vrxgInstanceCommStruct, piText2, iText2Len),
+                        LOOSE(vrxgInstanceCommStruct, piText3, iText3Len)}};
+const RecordDesc kStartOptions{sizeof(vrxgStartOptionsStruct),
+                               {LOOSE(vrxgStartOptionsStruct, piText1, iText1Len),
+                                LOOSE(vrxgStartOptionsStruct, piText2, iText2Len),
+                                LOOSE(vrxgStartOptionsStruct, piText3, iText3Len),
+                                {F::Byte, AT(vrxgStartOptionsStruct, iFlag), 0, 0, 2},
+                                LOOSE(vrxgStartOptionsStruct, piTextU, iTextULen),
+                                LOOSE(vrxgStartOptionsStruct, piTextG, iTextGLen)}};
+const RecordDesc kStopOptions{sizeof(vrxgStopOptionsStruct), {LOOSE(vrxgStopOptionsStruct, piText, iTextLen)}};
+#define INSTANCE(options) \
+    {sizeof(vrxgInstanceStruct), \
+     {{F::Byte, AT(vrxgInstanceStruct, iIsRemote), 0, 0, 2}, LOOSE(vrxgInstanceStruct, piInstanceName, iInstanceNameLen), \
+      SUB(vrxgInstanceStruct, piComm, kComm), SUB(vrxgInstanceStruct, piOptions, options)}}
+const RecordDesc kStart INSTANCE(kStartOptions);
+const RecordDesc kStop INSTANCE(kStopOptions);
+const RecordDesc kInstanceQuiesce{sizeof(vrxgInstanceQuiesceStruct),
+                                  {TEXT(vrxgInstanceQuiesceStruct, piText1, iText1Len),
+                                   TEXT(vrxgInstanceQuiesceStruct, piText2, iText2Len),
+                                   TEXT(vrxgInstanceQuiesceStruct, piText3, iText3Len)}};
+const RecordDesc kInstanceUnquiesce{sizeof(vrxgInstanceUnquiesceStruct),
+                                    {TEXT(vrxgInstanceUnquiesceStruct, piText, iTextLen)}};
+const RecordDesc kDbQuiesce{sizeof(vrxgDatabaseQuiesceStruct), {}};
+#define HADR(T) {TEXT(T, piText1, iText1Len), TEXT(T, piText2, iText2Len), TEXT(T, piText3, iText3Len)}
+const RecordDesc kHadrStart{sizeof(vrxgHADRStartStruct), HADR(vrxgHADRStartStruct)};
+const RecordDesc kHadrTakeover{sizeof(vrxgHADRTakeoverStruct), HADR(vrxgHADRTakeoverStruct)};
+const RecordDesc kHadrStop{sizeof(vrxgHADRStopStruct), HADR(vrxgHADRStopStruct)};
+// The source slot of a copy through a stored address.
+const RecordDesc kStoredAddress{sizeof(void *), {{F::Pass, 0, 0, 0, 64}}};
+
 const TokenSet kAllDb{{46, 256}, {44, 261}, {20, 243},  {103, 243}, {105, 13}, {107, 13}, {121, 34},
                       {120, 18}, {501, 65}, {305, 65}, {306, 65},  {307, 31}, {702, 23}, {602, 11}};
 const TokenSet kExtendedGet{{20, 243}, {103, 243}, {105, 13}, {107, 13}, {121, 34}, {120, 18}};
 const TokenSet kExtendedUpdate{{20, 243}};
+const TokenSet kInstanceGet{{7, 9},    {24, 15},  {25, 65},   {27, 216},  {28, 26},   {47, 49},   {48, 49},  {65, 216},
+                            {66, 20},  {67, 9},   {71, 5},    {74, 256},  {75, 256},  {76, 256},  {77, 32},  {92, 9},
+                            {305, 36}, {311, 256}, {313, 227}, {844, 129}, {845, 129}, {846, 129}};
+const TokenSet kInstanceUpdate{{7, 9},   {24, 15},  {25, 65},  {27, 216},  {28, 26},  {39, 0},    {47, 49},  {48, 49},
+                               {62, 0},  {63, 0},   {65, 216}, {66, 20},   {67, 9},   {71, 5},    {74, 256}, {75, 256},
+                               {76, 256}, {77, 32}, {92, 9},   {305, 36},  {311, 256}, {313, 227}};
 
 struct Row {
     const char *name;
@@ -230,6 +316,80 @@ const std::vector<Row> kRows = {
     {"SQLGRSTO", {L, L, L, L, L, L, V32, T(0), T(1), V32x4, OUT(33), S(2), T(3), V32, TSL, MDL, T(4), T(5), V32x4, CA},
      {0, -83, 1}},
     {"VRXGRESTORE", {VER, REC(kRestore), CA}, {0, -83, 1}},
+    {"SQLGXSYS", {N, GET(0, kInstanceGet), CA}, {0}},
+    {"SQLGDSYS", {N, GET(0, kInstanceGet), CA}, {0}},
+    {"SQLGUSYS", {N, NL, UPD(0, 1, kInstanceUpdate), CA}, {0, -83}},
+    {"SQLGRSYS", {CA}, {}},
+    {"VRXGCFGGET", {VER, REC(kCfg), CA}, {0, -83}},
+    {"VRXGCFGSET", {VER, REC(kCfg), CA}, {0, -83}},
+    {"SQLGCTND", {CA, REC(kNode), PASS(sizeof(vrxNodeProtocolHost))}, {0}},
+    {"SQLGUNCN", {L, CA, T(0)}, {0}},
+    {"SQLGNOPS", {ROOM(2), ROOM(2), CA}, {}},
+    {"SQLGNGNE", {V16, ROOM(sizeof(void *)), CA}, {}},
+    {"SQLGNCLS", {V16, CA}, {}},
+    {"SQLGGDAD", {CA, REC(kHostAdd)}, {0}},
+    {"SQLGGDEL", {CA, REC(kHostGet)}, {0}},
+    {"SQLGGDGE", {CA, REC(kHostGet)}, {0}},
+    {"SQLGGDSC", {CA, ROOM(2)}, {}},
+    {"SQLGGDGT", {CA, NUM(3), REC(kHostFilled, 3)}, {0}},
+    {"SQLGGDCL", {CA}, {}},
+    {"SQLGCTDD", {L, L, L, L, L, CA, V16, T(0), T(1), T(2), V8, T(3), T(4)}, {0}},
+    {"SQLGREGS", {V16, REC(kRegistration), CA}, {0}},
+    {"SQLGDREG", {V16, REC(kRegistration), CA}, {0}},
+    {"VRXGUPDATEALTERNATESERVERFORDB", {VER, REC(kAltServer), CA}, {-1, -1078, -1022}},
+    {"SQLGPSTR", {REC(kPstr), CA}, {0}},
+    {"SQLGPSTART", {REC(kPstart), CA}, {0}},
+    {"SQLGPSTP", {REC(kPstp), CA}, {0}},
+    {"SQLGSTAR", {}, {}},
+    {"SQLGSTDM", {CA}, {}},
+    {"VRXGINSTANCESTART", {VER, REC(kStart), CA}, {0}},
+    {"VRXGINSTANCESTOP", {VER, REC(kStop), CA}, {0}},
+    {"SQLGATIN", {L, L, L, CA, T(0), T(1), T(2)}, {0}},
+    {"SQLGDTIN", {CA}, {}},
+    {"SQLGFRCE", {CA, V32, PASS(16), PASS(16)}, {}},
+    {"SQLGGINS", {CA, OUT(9)}, {0}},
+    {"VRXGDATABASEPING", {VER, PASS(16), CA}, {0}},
+    {"VRXGDATABASEQUIESCE", {VER, REC(kDbQuiesce), CA}, {}},
+    {"VRXGDATABASEUNQUIESCE", {VER, PASS(16), CA}, {}},
+    {"VRXGINSTANCEQUIESCE", {VER, REC(kInstanceQuiesce), CA}, {}},
+    {"VRXGINSTANCEUNQUIESCE", {VER, REC(kInstanceUnquiesce), CA}, {}},
+    {"VRXGHADRSTART", {VER, REC(kHadrStart), CA}, {0}},
+    {"VRXGHADRTAKEOVER", {VER, REC(kHadrTakeover), CA}, {0}},
+    {"VRXGHADRSTOP", {VER, REC(kHadrStop), CA}, {0}},
+    {"SQLGSETC", {PASS(16), V32, CA}, {}},
+    {"SQLGQRYC", {PASS(16), V32, CA}, {}},
+    {"SQLGSACT", {L, T(0), CA}, {0}},
+    {"SQLGSDEG", {CA, PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGINTR", {}, {}},
+    {"SQLGISIG", {CA}, {}},
+    {"SQLGFMEM", {CA, PASS(16)}, {}},
+    {"SQLGALOC", {V32, V32, V32, PASS(16)}, {}},
+    {"SQLGCALL", {V32x4, PASS(16)}, {}},
+    {"SQLGCMPD", {V32x4, PASS(16)}, {}},
+    {"SQLGDLOC", {V32, PASS(16)}, {}},
+    {"SQLGSETS", {V32, PASS(16), PASS(16)}, {}},
+    {"SQLGSTLS", {V32, PASS(16), PASS(16)}, {}},
+    {"SQLGSETV", {V32x4, PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGSTLV", {V32x4, PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGSTLVA", {V32x4, PASS(16), PASS(16), PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGSTRT", {PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGSTOP", {PASS(16)}, {}},
+    {"SQLGUSDA", {V32, PASS(16), PASS(16)}, {}},
+    {"SQLGADDR", {V32, OUT(4)}, {0}},
+    {"SQLGDREF", {UPTO(64), ROOM(64), REC(kStoredAddress)}, {0, -1}},
+    {"SQLGMCPY", {ROOM(64), PASS(64), UPTO(64)}, {0}},
+    {"SQLGBNDX", {L, L, CA, PASS(16), T(0), T(1)}, {0}},
+    {"SQLGRBND", {L, T(0), CA, PASS(16)}, {0}},
+    {"SQLGPROC", {L, CA, T(0), PASS(16), PASS(16), PASS(16)}, {0}},
+    {"SQLGINTP", {V32, V32, CA, PASS(16)}, {}},
+    {"SQLGGSTT", {V32, V32, PASS(6), PASS(16)}, {}},
+    {"SQLGAUTH", {PASS(16)}, {}},
+    {"SQLGADAU", {PASS(16), PASS(16)}, {}},
+    {"SQLGTBAU", {L, T(0), CA}, {0}},
+    {"SQLGDRDT", {L, L, L, T(0), T(1), T(2), PASS(16), V32, PASS(16), V32, V32, CA}, {}},
+    {"SQLGGRPI", {V32, PASS(16), PASS(16), V32, V32, PASS(16), PASS(16), PASS(16), V32, PASS(16)}, {}},
+    {"SQLGGRPN", {V32, PASS(16), PASS(16), V32, V32, PASS(16), PASS(16), PASS(16), V32, PASS(16), V32, V32, V32}, {}},
+    {"SQLGGTPI", {L, T(0), PASS(16), PASS(16)}, {}},
 };
 
 // --- one call ------------------------------------------------------------------
@@ -255,7 +415,7 @@ struct Run {
     const Entry *entry = nullptr;
     const Row *row = nullptr;
     bool concurrent = false, checkOn = false, initFail = false, refuseCa = false, recordBad = false;
-    bool coreCalled = false;
+    bool coreCalled = false, muted = false;
     std::int32_t coreResult = 0;
     std::uint32_t version = 0;
     sqlca *ca = nullptr;
@@ -441,15 +601,21 @@ struct Run {
         return list;
     }
 
-    char *make_record(const RecordDesc &d) {
-        const std::uint8_t choice = byte();
-        char *rec = place(d.size, choice);
+    // The top-level record of a row: a null or refused one is a cause of the
+    // guarded refusals and of -83.
+    char *make_record(const RecordDesc &d, std::size_t n) {
+        char *rec = place(d.size * n, byte());
         recordBad = rec == nullptr || is_refused(rec);
         record = rec;
-        if (rec == nullptr) return nullptr;
+        for (std::size_t i = 0; rec != nullptr && i < n && !full; ++i) fill(rec + i * d.size, d);
+        return rec;
+    }
+
+    void fill(char *rec, const RecordDesc &d) {
         content(rec, d.size, ' ');
+        bool quiet = muted;  // a wrong structure identifier: nothing in the record is terminated
         for (const Field &f : d.fields) {
-            const bool reads = version >= f.since;
+            const bool reads = !quiet && f.since != kNever && version >= f.since;
             std::uint32_t n = 0;
             char *p = nullptr;
             switch (f.kind) {
@@ -471,18 +637,59 @@ struct Run {
                 case F::OutValue: output(rec + f.at, f.width); continue;
                 case F::Blank:
                     if (byte() % 8 == Refused) refuse(rec + f.at);
-                    expects.push_back({rec + f.at, f.width, {rec + f.at}});
+                    if (!quiet) expects.push_back({rec + f.at, f.width, {rec + f.at, rec}});
                     continue;
                 case F::Eye: {
                     static const char *const kEyes[] = {VRX_DB_DESCRIPTOR_CREA, VRX_DB_DESCRIPTOR_DBCR, "SQLDBDXX"};
                     std::memcpy(rec + f.at, kEyes[byte() % 3], 8);
                     continue;
                 }
+                case F::Pass:
+                    p = place(f.width, byte());
+                    if (p != nullptr) content(p, f.width, ' ');
+                    put_ptr(rec, f.at, p);
+                    continue;
+                case F::Inline16:
+                case F::Inline32: {
+                    // A text held in the record after its length, which keeps its NUL inside the record.
+                    const std::uint32_t room = d.size - f.at;
+                    const std::uint8_t c = byte();
+                    n = c % 4 == 0 ? 0 : c % 4 == 1 ? std::min<std::uint32_t>(f.width - 1u, room - 1u) : u32() % room;
+                    if (f.kind == F::Inline16) std::memcpy(rec + f.len, &n, 2);
+                    else put_u32(rec, f.len, n);
+                    continue;
+                }
+                case F::Byte: rec[f.at] = static_cast<char>(byte() % f.width); continue;
+                case F::Id: {
+                    std::uint16_t id = f.width;
+                    if (byte() % 8 == 0) id = static_cast<std::uint16_t>(u32()), quiet = id != f.width;
+                    std::memcpy(rec + f.at, &id, 2);
+                    continue;
+                }
+                case F::Sub:
+                    p = place(f.sub->size, byte());
+                    if (p != nullptr) fill(p, *f.sub);
+                    put_ptr(rec, f.at, p);
+                    continue;
+                case F::Array: {
+                    // A count in the record and the array it counts; up to 4, or past 64.
+                    const std::uint8_t c = byte();
+                    const std::uint32_t made = c % 8 < 6 ? c % 5 : 64 + c % 4;
+                    p = place(made * f.sub->size, byte());
+                    const auto counted = static_cast<std::uint32_t>(count(made, p, 0x10000000));
+                    if (counted > made) recordBad = true;  // more items than there is room for
+                    const bool was = muted;
+                    muted = quiet || counted != made;
+                    for (std::uint32_t i = 0; p != nullptr && i < made && !full; ++i) fill(p + i * f.sub->size, *f.sub);
+                    muted = was;
+                    put_ptr(rec, f.at, p);
+                    put_u32(rec, f.len, counted);
+                    continue;
+                }
             }
             put_ptr(rec, f.at, p);
             if (f.kind != F::TextList && f.kind != F::MediaList) put_u32(rec, f.len, n);
         }
-        return rec;
     }
 
     // Configuration items: `count` items whose string-valued tokens (those of
@@ -497,7 +704,11 @@ struct Run {
         for (std::uint32_t i = 0; array != nullptr && i < n && !full; ++i) {
             const std::uint8_t c = byte();
             static constexpr std::uint16_t kNumeric[] = {1, 2, 33, 0xFFFF};
-            const std::uint16_t token = (c & 0x10) ? kNumeric[c % 4] : kAllDb[c % kAllDb.size()].token;
+            // A token of the set, or one that is a text for some other entry point.
+            const std::size_t pick = c % (kAllDb.size() + set.size());
+            const std::uint16_t token = (c & 0x10)               ? kNumeric[c % 4]
+                                        : pick < kAllDb.size() ? kAllDb[pick].token
+                                                               : set[pick - kAllDb.size()].token;
             const auto it = std::find_if(set.begin(), set.end(), [&](const Token &t) { return t.token == token; });
             vrxConfigItem item{token, 0, nullptr};
             std::uint32_t len = 4;
@@ -568,7 +779,17 @@ struct Run {
                 args[i] = version;
                 return;
             }
-            case K::Rec: args[i] = reinterpret_cast<std::uintptr_t>(make_record(*static_cast<const RecordDesc *>(s.desc))); return;
+            case K::Rec:
+                args[i] = reinterpret_cast<std::uintptr_t>(make_record(*static_cast<const RecordDesc *>(s.desc), s.n));
+                return;
+            case K::Upto: args[i] = u32() % (s.n + 1u); return;
+            case K::Num: {
+                char *p = place(2, byte());
+                const auto v = static_cast<std::int16_t>(static_cast<int>(byte() % (s.n + 2u)) - 1);
+                if (p != nullptr) std::memcpy(p, &v, 2);
+                args[i] = reinterpret_cast<std::uintptr_t>(p);
+                return;
+            }
             case K::TsList:
             case K::MediaList: args[i] = reinterpret_cast<std::uintptr_t>(positional_list(s.kind == K::MediaList)); return;
             case K::GetItems:
@@ -596,6 +817,7 @@ struct Run {
         }
         const auto &allowed = row->refusals;
         if (std::find(allowed.begin(), allowed.end(), result) == allowed.end()) violated(name, "a result the entry point may not give");
+        if (entry->frame == Frame::library) return;  // no core: its own results, no sqlca
         const bool written = ca != nullptr;
         auto code_is = [&](std::int32_t code) {
             std::int32_t sqlcode = 0;
@@ -685,7 +907,8 @@ std::vector<std::pair<std::string, std::vector<std::uint8_t>>> seeds() {
 
 void install_hooks() {
     check_table();
-    for (const Entry &e : kEntries) vrxstub_set_hook(e.core, on_core, nullptr);
+    for (const Entry &e : kEntries)
+        if (*e.core != '\0') vrxstub_set_hook(e.core, on_core, nullptr);
 }
 
 Outcome run_input(const std::uint8_t *data, std::size_t size, bool concurrent) {

@@ -1,0 +1,113 @@
+// Application programming services, beyond what their conformance rows
+// show: the numbers that are sign-extended, copying through a stored
+// address (each refusal, the upward copy) and copying overlapping memory.
+#include <cstring>
+#include <tuple>
+
+#include "harness.h"
+#include "vrxplatform/appsvc.h"
+
+using namespace vrxtest;
+
+namespace {
+
+class AppServicesTest : public PlatformTest {};
+
+// A pointer check as the core support function received it: region, length, mode.
+using Check = std::tuple<const void *, std::uint32_t, std::uint32_t>;
+
+std::vector<Check> checks_made() {
+    std::vector<Check> out;
+    for (const vrxstub_call &c : calls("sqlagcptr_real"))
+        out.emplace_back(arg<const void *>(c, 0), arg<std::uint32_t>(c, 1), arg<std::uint32_t>(c, 2));
+    return out;
+}
+
+// 0xFFFF reaches the service or core as -1 where the number is signed. A
+// forward asks for nothing else, though checking is on and the
+// initialisation would fail.
+TEST_F(AppServicesTest, SignedNumbersReachTheCoreSignExtended) {
+    const vrx_slot minus1 = kHigh | 0xFFFF;
+    char buffer[8] = {};
+    struct Case {
+        const char *core;
+        std::function<std::int32_t()> call;
+        std::vector<std::size_t> signedArgs;
+    } cases[] = {
+        {"sqlaintp_api", [&] { return sqlgintp(minus1, minus1, nullptr, buffer); }, {1, 2}},
+        {"sqlogstt", [&] { return sqlggstt(minus1, minus1, "42704", buffer); }, {1, 2}},
+        {"sqlugrpn_api",
+         [&] { return sqlggrpn(0, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, 0, nullptr, minus1, 0, 0); },
+         {10}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.core);
+        vrxstub_reset();
+        vrxstub_set_ptr_check(1);
+        vrxstub_set_init_result(-1);
+        CoreHook hook(c.core, [&](const vrxstub_call &call) {
+            for (std::size_t i : c.signedArgs) EXPECT_EQ(arg<std::int32_t>(call, i), -1) << "argument " << i;
+            return -30082;
+        });
+        EXPECT_EQ(c.call(), -30082);
+        ASSERT_EQ(calls().size(), 1u) << "nothing but the core call";
+        EXPECT_STREQ(calls()[0].name, c.core);
+    }
+}
+
+// The copy goes upwards a byte at a time, so a destination one byte above
+// its source repeats the first byte; every refusal copies nothing.
+TEST_F(AppServicesTest, CopyThroughAStoredAddressChecksBothAreasAndCopiesUpwards) {
+    CallerStorage mem;
+    char *area = mem.text("ABCDEFG");
+    char *slot = static_cast<char *>(mem.room(sizeof(char *) + 1)) + 1;  // holds the source address, unaligned
+    std::memcpy(slot, &area, sizeof area);
+    auto *source = reinterpret_cast<void *const *>(slot);
+    const std::vector<Check> both = {{area + 1, 4, 2}, {area, 4, 1}};
+    struct Case {
+        const char *name;
+        int init;
+        int refused;  // the check of `both` refused, if any
+        bool nullSource;
+        std::int32_t result;
+        std::size_t checks;  // how many of `both` were made
+    } cases[] = {
+        {"copied", 0, -1, false, 0, 2},
+        {"initialisation fails", 5, -1, false, -1, 0},
+        {"destination refused", 0, 0, false, -1, 1},
+        {"source refused", 0, 1, false, -1, 2},
+        {"no source address", 0, -1, true, -1, 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::memcpy(area, "ABCDEFG", 7);
+        vrxstub_reset();
+        vrxstub_set_init_result(c.init);
+        vrxstub_set_ptr_check(1);
+        if (c.refused >= 0) {
+            const auto &[at, length, mode] = both[static_cast<std::size_t>(c.refused)];
+            vrxstub_refuse_region(at, length, static_cast<std::uint8_t>(mode));
+        }
+        EXPECT_EQ(sqlgdref(4, area + 1, c.nullSource ? nullptr : source), c.result);
+        EXPECT_EQ(std::string(area, 7), c.result == 0 ? "AAAAAFG" : "ABCDEFG");
+        EXPECT_EQ(checks_made(), std::vector<Check>(both.begin(), both.begin() + c.checks));
+    }
+    vrxstub_reset();
+    mem.snapshot();
+    EXPECT_EQ(sqlgdref(0, area + 1, source), 0);
+    EXPECT_TRUE(mem.unchanged_except());
+}
+
+// Overlapping areas are copied as if through a buffer; nothing is called.
+TEST_F(AppServicesTest, MemoryCopyCopesWithOverlap) {
+    CallerStorage mem;
+    char *area = mem.text("ABCDEFG");
+    mem.snapshot();
+    EXPECT_EQ(sqlgmcpy(area + 1, area, 4), 0);
+    EXPECT_EQ(sqlgmcpy(area, area + 3, 2), 0);
+    EXPECT_EQ(std::string(area, 7), "CDBCDFG");
+    EXPECT_TRUE(mem.unchanged_except({{area, 7}}));
+    EXPECT_EQ(vrxstub_call_count(), 0u);
+}
+
+}  // namespace
