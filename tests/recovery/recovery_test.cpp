@@ -111,8 +111,6 @@ TEST_F(RecoveryTest, PositionalFormsTerminateTheirListsInTheCallersStorage) {
     }
 }
 
-// The timestamp's terminator is not saved: the blank-fill after the call
-// puts the field back. A length past the field has its byte put back.
 // A media list whose type the core rewrote no longer has the layout its
 // bytes were saved under: nothing is written back into it (its terminator
 // stays as the core left it), and its saved-byte array is still released.
@@ -130,6 +128,8 @@ TEST_F(RecoveryTest, MediaListRetypedByTheCoreIsNotWrittenBack) {
     EXPECT_TRUE(mem.unchanged_except({{media.list, 1}, {media.texts[0] + 8, 1}, {ca, sizeof(sqlca)}}));
 }
 
+// The timestamp's terminator is not saved: the blank-fill after the call
+// puts the field back. A length past the field has its byte put back.
 TEST_F(RecoveryTest, RestoreTimestampIsPutBackByItsBlankFill) {
     const struct {
         const char *field;
