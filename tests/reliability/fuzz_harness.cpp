@@ -18,12 +18,15 @@
 //   ROOM(n)  an n-byte area the core writes (an output)
 //   PASS(n)  an n-byte area passed through unread
 //   VER      a version number, at and around every threshold
-//   REC(d)   a caller record described by d: its texts, outputs, lists, fields
+//   REC(d, n)  n caller records (default 1) described by d: texts, outputs,
+//            lists, blank-padded and inline fields, nested records and arrays
 //   TSL MDL  the positional table space list and media list
 //   N  NL  GET(n, set)  UPD(n, m, set)   configuration count, value lengths and items
+//   UPTO(n)  a count of 0..n bytes    NUM(n)  a pointer to a 16-bit count -1..n
 // then the results the entry point may return without calling the core
 // (0: initialisation failed; -83: no memory; 1: a list check refused;
-// -1, -1078, -1022: guarded refusals). A new record needs a RecordDesc.
+// -1, -1078, -1022: guarded refusals; for a service done in the library,
+// every result it may give). A new record needs a RecordDesc.
 #include "fuzz_harness.h"
 
 #include <algorithm>
