@@ -64,10 +64,15 @@ void copy_name(char (&to)[VRXSTUB_NAME], const char *from) {
     std::snprintf(to, sizeof to, "%s", from != nullptr ? from : "");
 }
 
+// The caller's sqlca may lie at any address: written byte-wise.
 void prepare(sqlca *ca) {
-    std::memcpy(ca->sqlcaid, "SQLCA   ", 8);
-    ca->sqlcabc = static_cast<std::int32_t>(sizeof(sqlca));
+    const std::int32_t size = sizeof(sqlca);
+    std::memcpy(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcaid), "SQLCA   ", 8);
+    std::memcpy(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcabc), &size, sizeof size);
 }
+
+// A request no 32-bit process could satisfy fails as an injected one does.
+constexpr std::uint32_t kLargestBlock = 256u << 20;
 
 int write_text(char *buffer, std::int32_t size, const char *text) {
     if (buffer == nullptr || size <= 0) return -1;
@@ -249,7 +254,7 @@ std::int32_t VRX_CDECL sqlogmblkEx(std::uint32_t zero1, std::uint32_t size, std:
     copy_name(request.file, sourceFile);
     request.line = sourceLine;
     request.size = size;
-    if (s.failAt != 0 && --s.failAt == 0) {
+    if (size > kLargestBlock || (s.failAt != 0 && --s.failAt == 0)) {
         request.failed = 1;
         ++s.failures;
         s.requests.push_back(request);
@@ -289,8 +294,8 @@ void VRX_CDECL sqloinca(sqlca *ca) {
     record(__func__, ca);
     if (ca == nullptr) return;
     prepare(ca);
-    ca->sqlcode = 0;
-    ca->sqlerrml = 0;
+    std::memset(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcode), 0, 4);
+    std::memset(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlerrml), 0, 2);
 }
 
 void VRX_CDECL sqlofica(sqlca *ca) {
