@@ -41,9 +41,12 @@ void set_sqlcode(sqlca *ca, std::int32_t code);
 // set up: sqlcode is then -1022 and the entry point returns 0 at once.
 bool app_data_ready(sqlca *ca);
 
-// Memory-failure path: when the system lets the library use the sqlca,
-// sets sqlcode -83 and the tag. Returns -83, the entry point's result.
-std::int32_t report_no_memory(sqlca *ca, const Tag &tag);
+// A failure the library reports itself: when the system lets the library
+// use the sqlca, sets sqlcode to `code` and the tag. Returns `code`.
+std::int32_t report_failure(sqlca *ca, std::int32_t code, const Tag &tag);
+
+// Memory-failure path: the -83 case of report_failure.
+inline std::int32_t report_no_memory(sqlca *ca, const Tag &tag) { return report_failure(ca, kSqlNoMemory, tag); }
 
 // Guarded frame for an entry point without a parameter record: a null
 // sqlca gives -1, a failed initialisation -1022 with the tag and sqlofica.

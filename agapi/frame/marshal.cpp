@@ -13,9 +13,16 @@ bool passes_check(const void *region, std::uint32_t length, CheckMode mode) {
     return check_result(region, length, mode) == 0;
 }
 
+std::int32_t scratch_request_result(std::uint32_t size, const ScratchSite &site, void **block) {
+    *block = nullptr;
+    const std::int32_t result = sqlogmblkEx(0, size, 0, block, site.file, site.line, 0);
+    if (result != 0) *block = nullptr;
+    return result;
+}
+
 void *scratch_request(std::uint32_t size, const ScratchSite &site) {
     void *block = nullptr;
-    if (sqlogmblkEx(0, size, 0, &block, site.file, site.line, 0) != 0) return nullptr;
+    scratch_request_result(size, site, &block);
     return block;
 }
 

@@ -50,6 +50,9 @@ struct ScratchSite {
 
 // A scratch block of `size` bytes, or null when none can be had.
 void *scratch_request(std::uint32_t size, const ScratchSite &site);
+// The same, keeping the service's own result: 0 with the block's address
+// in `*block`, or the service's nonzero result with `*block` null.
+std::int32_t scratch_request_result(std::uint32_t size, const ScratchSite &site, void **block);
 void scratch_release(void *block);
 
 // Writes a NUL at text[length] without keeping the byte it replaces: for a

@@ -1,11 +1,20 @@
 #include "frame/saved_bytes.h"
 
+#include <algorithm>
+
 namespace vrx {
 
+std::int32_t request_saved_bytes(std::uint32_t count, const ScratchSite &site, SavedByte **records) {
+    void *block = nullptr;
+    const std::int32_t result = scratch_request_result(count * 8u, site, &block);
+    *records = static_cast<SavedByte *>(block);
+    for (std::uint32_t i = 0; *records != nullptr && i < count; ++i) (*records)[i] = SavedByte{kNothingSaved, 0};
+    return result;
+}
+
 SavedByte *request_saved_bytes(std::uint32_t count, const ScratchSite &site) {
-    auto *records = static_cast<SavedByte *>(scratch_request(count * 8u, site));
-    if (records == nullptr) return nullptr;
-    for (std::uint32_t i = 0; i < count; ++i) records[i] = SavedByte{kNothingSaved, 0};
+    SavedByte *records = nullptr;
+    request_saved_bytes(count, site, &records);
     return records;
 }
 
@@ -18,6 +27,16 @@ std::int32_t save_and_terminate(SavedByte &record, const EntryText &entry) {
     record.savedLength = static_cast<std::int32_t>(entry.length);
     *position = '\0';
     return 0;
+}
+
+void save_and_terminate_trimmed(SavedByte &record, char *field, std::uint32_t width, std::uint32_t last) {
+    if (field == nullptr || width == 0 || !passes_check(field, width, CheckMode::Field)) return;
+    std::uint32_t end = width - 1;
+    while (end > 0 && field[end - 1] == ' ') --end;
+    end = std::min(end, last);
+    record.savedByte = static_cast<std::uint8_t>(field[end]);
+    record.savedLength = static_cast<std::int32_t>(end);
+    field[end] = '\0';
 }
 
 void put_back(const SavedByte &record, char *text) {

@@ -8,6 +8,7 @@
 
 #include "directory_model.h"
 #include "recovery_model.h"
+#include "tablespace_model.h"
 
 namespace vrxapp {
 
@@ -21,6 +22,7 @@ struct Model {
     std::map<std::string, DbConfig> configs;  // by alias, upper case
     DbDirectory directory;
     BackupImages backups;
+    Tablespaces tablespaces;
 };
 
 Model &model();
