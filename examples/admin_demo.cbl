@@ -13,7 +13,8 @@
       *> databases, change a comment, list the directory); a backup of
       *> one of them and its restore from the image the backup made;
       *> a call that fails on purpose, and the texts of its SQLCODE and
-      *> SQLSTATE.
+      *> SQLSTATE; the table spaces of the database, fetched as short
+      *> records.
 
        DATA DIVISION.
        WORKING-STORAGE SECTION.
@@ -77,6 +78,7 @@
        COPY "restore.cpy".
        COPY "textlist.cpy".
        COPY "messages.cpy".
+       COPY "tablespace.cpy".
        01 TABLESPACE-ENTRIES.
           05 TABLESPACE-ENTRY      OCCURS 2 TIMES.
              COPY "textent.cpy" REPLACING LEADING ==TXT== BY ==TSE==.
@@ -152,6 +154,9 @@
 
            DISPLAY "Messages"
            PERFORM MESSAGES-OF-A-FAILURE
+
+           DISPLAY "Table spaces"
+           PERFORM TABLESPACE-QUERY
 
            PERFORM FINISH
            STOP RUN.
@@ -475,6 +480,51 @@
            STRING "text of SQLSTATE " SQLSTATE
                DELIMITED BY SIZE INTO API-ACTION
            PERFORM REPORT-RESULT.
+
+      *> Opens a table-space query, fetches its records into an array
+      *> of short records and closes it. The query calls take the sqlca
+      *> first; the fetch blank-fills each record's six-byte text.
+       TABLESPACE-QUERY.
+           CALL "sqlgotsq" USING BY REFERENCE SQLCA
+                                 BY VALUE TS-OPTION
+                                 BY REFERENCE TS-TOTAL
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGOTSQ" TO API-NAME
+           MOVE "open table-space query" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE TS-TOTAL TO COUNT-SHOWN
+           DISPLAY "         " FUNCTION TRIM(COUNT-SHOWN)
+               " table spaces"
+
+           MOVE ALL "o" TO TS-RECORDS
+           CALL "sqlgftsq" USING BY REFERENCE SQLCA
+                                 BY VALUE TS-CAPACITY
+                                 BY REFERENCE TS-RECORDS TS-FETCHED
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGFTSQ" TO API-NAME
+           MOVE "fetch short records" TO API-ACTION
+           PERFORM REPORT-CALL
+           PERFORM VARYING TS-INDEX FROM 1 BY 1
+                   UNTIL TS-INDEX > TS-FETCHED
+               MOVE 0 TO TEXT-LEN
+               INSPECT TS-NAME(TS-INDEX) TALLYING TEXT-LEN
+                   FOR CHARACTERS BEFORE INITIAL LOW-VALUE
+               MOVE SPACES TO FIELD-LABEL
+               STRING TS-NAME(TS-INDEX)(1:TEXT-LEN) " kind"
+                   DELIMITED BY SIZE INTO FIELD-LABEL
+               MOVE TS-KIND(TS-INDEX) TO FIELD-TEXT
+               MOVE 6 TO FIELD-WIDTH
+               PERFORM SHOW-TEXT-FIELD
+           END-PERFORM
+
+           CALL "sqlgctsq" USING BY REFERENCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGCTSQ" TO API-NAME
+           MOVE "close table-space query" TO API-ACTION
+           PERFORM REPORT-CALL.
 
       *> A message call's line: its result, counted as failed when
       *> negative; then its text, up to the NUL that ends it.
