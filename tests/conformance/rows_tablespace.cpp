@@ -30,6 +30,11 @@ vrxgContainer *containers(Arena &a) {
     return a.records(c, "containers");
 }
 
+// A blank-filling row: the core succeeds.
+Row filling(const char *name, const char *seen, std::function<std::int32_t(Arena &)> call) {
+    return {name, seen, std::move(call), {}, "", {}, nullptr, -83, 0};
+}
+
 void see_containers(const vrxstub_call &c, Arena &a) {
     const auto *containers = arg<const vrxgContainer *>(c, 4);
     for (int i = 0; i < 2; ++i) a.seen += " '" + std::string(containers[i].name) + "'";
@@ -45,39 +50,33 @@ const Rows rows = {
     {"SQLGTCQ", "v1 v2 v3 v4",
      [](Arena &a) { return a.call(sqlgtcq, v(a, "v1"), v(a, "v2"), v(a, "v3"), v(a, "v4")); }},
     {"SQLGGTSS", "v1 v2 v3", [](Arena &a) { return a.call(sqlggtss, v(a, "v1"), v(a, "v2"), v(a, "v3")); }},
-    {"SQLGFTPQ", "v1 v2 records count",
-     [](Arena &a) {
-         return a.call(sqlgftpq, v(a, "v1"), v(a, "v2"), tablespaces<vrxgTablespaceLong>(a, 2), count(a));
-     },
-     {}, "", {}, nullptr, -83, 0},
-    {"SQLGFTSQ", "v1 v2 records count",
-     [](Arena &a) {
-         return a.call(sqlgftsq, v(a, "v1"), v(a, "v2"), tablespaces<vrxgTablespaceShort>(a, 2), count(a));
-     },
-     {}, "", {}, nullptr, -83, 0},
-    {"SQLGSTPQ", "v1 v2 records v4",
-     [](Arena &a) {
-         return a.call(sqlgstpq, v(a, "v1"), v(a, "v2"), tablespaces<vrxgTablespaceLong>(a, 1), v(a, "v4"));
-     },
-     {}, "", {}, nullptr, -83, 0},
-    {"SQLGSTSQ", "v1 v2 records",
-     [](Arena &a) { return a.call(sqlgstsq, v(a, "v1"), v(a, "v2"), tablespaces<vrxgTablespaceShort>(a, 1)); },
-     {}, "", {}, nullptr, -83, 0},
-    {"SQLGMTSQ", "v1 count pointer v4 v5",
-     [](Arena &a) {
-         auto *first = tablespaces<vrxgTablespaceLong>(a, 2);
-         auto **list = first != nullptr ? a.record(first, "list") : nullptr;
-         auto ***pointer = list != nullptr ? a.record(list, "pointer") : nullptr;
-         return a.call(sqlgmtsq, v(a, "v1"), count(a), pointer, v(a, "v4"), v(a, "v5"));
-     },
-     {}, "", {}, nullptr, -83, 0},
-    {"SQLGTSQ", "v1 count pointer",
-     [](Arena &a) {
-         auto *first = tablespaces<vrxgTablespaceShort>(a, 2);
-         auto **pointer = first != nullptr ? a.record(first, "pointer") : nullptr;
-         return a.call(sqlgtsq, v(a, "v1"), count(a), pointer);
-     },
-     {}, "", {}, nullptr, -83, 0},
+    filling("SQLGFTPQ", "v1 v2 records count",
+            [](Arena &a) {
+                return a.call(sqlgftpq, v(a, "v1"), v(a, "v2"), tablespaces<vrxgTablespaceLong>(a, 2), count(a));
+            }),
+    filling("SQLGFTSQ", "v1 v2 records count",
+            [](Arena &a) {
+                return a.call(sqlgftsq, v(a, "v1"), v(a, "v2"), tablespaces<vrxgTablespaceShort>(a, 2), count(a));
+            }),
+    filling("SQLGSTPQ", "v1 v2 records v4",
+            [](Arena &a) {
+                return a.call(sqlgstpq, v(a, "v1"), v(a, "v2"), tablespaces<vrxgTablespaceLong>(a, 1), v(a, "v4"));
+            }),
+    filling("SQLGSTSQ", "v1 v2 records",
+            [](Arena &a) { return a.call(sqlgstsq, v(a, "v1"), v(a, "v2"), tablespaces<vrxgTablespaceShort>(a, 1)); }),
+    filling("SQLGMTSQ", "v1 count pointer v4 v5",
+            [](Arena &a) {
+                auto *first = tablespaces<vrxgTablespaceLong>(a, 2);
+                auto **list = first != nullptr ? a.record(first, "list") : nullptr;
+                auto ***pointer = list != nullptr ? a.record(list, "pointer") : nullptr;
+                return a.call(sqlgmtsq, v(a, "v1"), count(a), pointer, v(a, "v4"), v(a, "v5"));
+            }),
+    filling("SQLGTSQ", "v1 count pointer",
+            [](Arena &a) {
+                auto *first = tablespaces<vrxgTablespaceShort>(a, 2);
+                auto **pointer = first != nullptr ? a.record(first, "pointer") : nullptr;
+                return a.call(sqlgtsq, v(a, "v1"), count(a), pointer);
+            }),
     // A failed request returns the scratch service's own result and leaves the sqlca alone.
     {"SQLGSTSC", "ca v2 v3 2 containers '/data' '/data/two'",
      [](Arena &a) { return a.call(sqlgstsc, a.ca(), v(a, "v2"), v(a, "v3"), 2u, containers(a)); },
