@@ -148,4 +148,15 @@ std::vector<std::pair<std::string, std::uint32_t>> scratch_sites() {
     return out;
 }
 
+std::ostream &operator<<(std::ostream &out, const Check &c) {
+    return out << "{" << c.at << ", " << c.length << ", " << c.mode << "}";
+}
+
+std::vector<Check> checks_made() {
+    std::vector<Check> out;
+    for (const vrxstub_call &c : calls("sqlagcptr_real"))
+        out.push_back({arg<const void *>(c, 0), arg<std::uint32_t>(c, 1), arg<std::uint32_t>(c, 2)});
+    return out;
+}
+
 }  // namespace vrxtest

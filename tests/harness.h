@@ -136,4 +136,16 @@ std::uint32_t fault_sweep(const std::function<void()> &run, const std::function<
 // The (file, line) of every scratch request since the last reset.
 std::vector<std::pair<std::string, std::uint32_t>> scratch_sites();
 
+// A pointer check as the core support function received it.
+struct Check {
+    const void *at;
+    std::uint32_t length;
+    std::uint32_t mode;
+    bool operator==(const Check &o) const { return at == o.at && length == o.length && mode == o.mode; }
+};
+std::ostream &operator<<(std::ostream &out, const Check &c);
+
+// The pointer checks made since the last reset, in order.
+std::vector<Check> checks_made();
+
 }  // namespace vrxtest

@@ -23,6 +23,11 @@ public:
     // region can hold them (length 0xFFFFFFFF).
     char *terminate(char *text, std::uint32_t length);
 
+    // As terminate(), for a text that a length of 0 marks as absent: such a
+    // text is neither checked nor written, and the core receives it as the
+    // caller gave it.
+    char *terminate_present(char *text, std::uint32_t length);
+
     // Blank-trimmed termination of a blank-padded field of `width` bytes:
     // the NUL goes right after the last non-blank of the first width - 1
     // bytes. A null field, or one that fails the check, is left as it is.

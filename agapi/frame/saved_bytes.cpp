@@ -40,7 +40,9 @@ void save_and_terminate_trimmed(SavedByte &record, char *field, std::uint32_t wi
 }
 
 void put_back(const SavedByte &record, char *text) {
-    if (record.savedLength != kNothingSaved) text[record.savedLength] = static_cast<char>(record.savedByte);
+    // A length of 2^31 or more is stored as a negative number: index with its 32 bits.
+    if (record.savedLength != kNothingSaved)
+        text[static_cast<std::uint32_t>(record.savedLength)] = static_cast<char>(record.savedByte);
 }
 
 }  // namespace vrx

@@ -7,12 +7,14 @@
 #include <string>
 
 #include "directory_model.h"
+#include "instance_model.h"
 #include "recovery_model.h"
 #include "tablespace_model.h"
 
 namespace vrxapp {
 
-// One database's configuration: the values that differ from the defaults.
+// A configuration, a database's or the instance's: the values that differ
+// from the defaults.
 struct DbConfig {
     std::map<std::uint16_t, std::string> texts;
     std::map<std::uint16_t, std::uint32_t> numbers;
@@ -22,6 +24,9 @@ struct Model {
     std::map<std::string, DbConfig> configs;  // by alias, upper case
     DbDirectory directory;
     BackupImages backups;
+    InstanceState instance;
+    DbConfig instanceConfig;
+    NodeDirectory nodes;
     Tablespaces tablespaces;
 };
 
