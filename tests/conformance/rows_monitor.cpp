@@ -28,10 +28,14 @@ vrxgSnapshotData *snapshot_record(Arena &a) {
     return list != nullptr ? a.record(vrxgSnapshotData{list}, "data") : nullptr;
 }
 
-// The names as the core received them, through the record's first field.
+// The names as the core received them, through the record's first field
+// (the record and the list may lie at odd addresses).
 void see_names(const vrxstub_call &c, Arena &a) {
-    const auto *list = *arg<vrxgObjectList *const *>(c, 1);
-    for (std::uint32_t i = 0; i < 2; ++i) a.seen += " '" + std::string(list->entries[i].name) + "'";
+    const char *list = nullptr;
+    std::memcpy(&list, arg<const void *>(c, 1), sizeof list);
+    for (std::size_t i = 0; i < 2; ++i)
+        a.seen += " '" + std::string(list + offsetof(vrxgObjectList, entries) + i * sizeof(vrxgObjectEntry) +
+                                     offsetof(vrxgObjectEntry, name)) + "'";
 }
 
 template <class Request>

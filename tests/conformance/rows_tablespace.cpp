@@ -36,8 +36,9 @@ Row filling(const char *name, const char *seen, std::function<std::int32_t(Arena
 }
 
 void see_containers(const vrxstub_call &c, Arena &a) {
-    const auto *containers = arg<const vrxgContainer *>(c, 4);
-    for (int i = 0; i < 2; ++i) a.seen += " '" + std::string(containers[i].name) + "'";
+    const auto *containers = arg<const char *>(c, 4);  // perhaps at an odd address
+    for (std::size_t i = 0; i < 2; ++i)
+        a.seen += " '" + std::string(containers + i * sizeof(vrxgContainer) + offsetof(vrxgContainer, name)) + "'";
 }
 
 const Rows rows = {
