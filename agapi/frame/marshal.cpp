@@ -13,17 +13,23 @@ bool passes_check(const void *region, std::uint32_t length, CheckMode mode) {
     return check_result(region, length, mode) == 0;
 }
 
-std::int32_t scratch_request_result(std::uint32_t size, const ScratchSite &site, void **block) {
-    *block = nullptr;
-    const std::int32_t result = sqlogmblkEx(0, size, 0, block, site.file, site.line, 0);
-    if (result != 0) *block = nullptr;
+void *scratch_request(std::uint32_t size, const ScratchSite &site) {
+    void *block = nullptr;
+    return scratch_request(size, site, block) == 0 ? block : nullptr;
+}
+
+std::int32_t scratch_request(std::uint32_t size, const ScratchSite &site, void *&block) {
+    block = nullptr;
+    const std::int32_t result = sqlogmblkEx(0, size, 0, &block, site.file, site.line, 0);
+    if (result != 0) block = nullptr;
     return result;
 }
 
-void *scratch_request(std::uint32_t size, const ScratchSite &site) {
-    void *block = nullptr;
-    scratch_request_result(size, site, &block);
-    return block;
+std::int32_t element_check(const void *region, std::uint32_t length, CheckMode mode) {
+    void *pointer = const_cast<void *>(region);
+    std::uint32_t size = length;
+    std::uint8_t flag = static_cast<std::uint8_t>(mode);
+    return sqlocptrs(&pointer, &size, &flag, 1, 0);
 }
 
 void scratch_release(void *block) { sqlofmblkEx(block); }

@@ -37,7 +37,7 @@ std::int32_t ObjectListNames::terminate(vrxgObjectList *list, sqlca *ca, const S
     const std::uint32_t count = count_of(list);
     if (count == 0) return report_failure(ca, kSqlNoObjects, kTag);
     if (!fits_region(count, sizeof(vrxgObjectEntry))) return 0;
-    if (request_saved_bytes(count, site, &records_) != 0) return report_failure(ca, kSqlNoSavedBytes, kTag);
+    if (request_saved_bytes(count, site, records_) != 0) return report_failure(ca, kSqlNoSavedBytes, kTag);
     list_ = list;
     held_ = count;
     for (std::uint32_t i = 0; i < std::min(count_of(list), held_); ++i)

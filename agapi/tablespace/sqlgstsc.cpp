@@ -34,7 +34,7 @@ public:
 
     // The scratch service's own result when the array cannot be had.
     std::int32_t terminate() {
-        if (const std::int32_t result = request_saved_bytes(count_, kSavedBytesSite, &records_)) return result;
+        if (const std::int32_t result = request_saved_bytes(count_, kSavedBytesSite, records_)) return result;
         for (std::uint32_t i = 0; i < count_; ++i) {
             const EntryText name = name_of(containers_, i);
             if (name.text != nullptr) save_and_terminate(records_[i], name);

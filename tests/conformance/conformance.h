@@ -123,8 +123,9 @@ struct Row {
     std::vector<std::uint32_t> releases = {};  // the request lines of the blocks, in release order
     // Runs while the core runs: fills the core's records, sees.
     std::function<void(const vrxstub_call &, Arena &)> core = nullptr;
-    std::int32_t noMemory = -83;  // the result and sqlcode of a scratch failure (sqlca untouched without tags)
-    std::int32_t coreResult = 4711;  // what the hooked core returns
+    std::int32_t noMemory = -83;      // the result of a scratch failure
+    std::int32_t noMemoryCode = -83;  // and its sqlcode (the sqlca untouched for a row without tags)
+    std::int32_t coreResult = 4711;   // what the hooked core returns
 };
 
 // The rows of a family register themselves.
