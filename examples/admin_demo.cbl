@@ -20,7 +20,8 @@
       *> table, with a statistics call the library refuses on purpose;
       *> the rollforward of the restored database and its recovery
       *> history, listed before and after pruning the entries older
-      *> than a newer backup.
+      *> than a newer backup; the table spaces of the database, fetched
+      *> as short records.
 
        DATA DIVISION.
        WORKING-STORAGE SECTION.
@@ -85,6 +86,7 @@
        COPY "textlist.cpy".
        COPY "messages.cpy".
        COPY "maintenance.cpy".
+       COPY "tablespace.cpy".
        01 TABLESPACE-ENTRIES.
           05 TABLESPACE-ENTRY      OCCURS 2 TIMES.
              COPY "textent.cpy" REPLACING LEADING ==TXT== BY ==TSE==.
@@ -191,6 +193,9 @@
            PERFORM BACKUP-AGAIN
            PERFORM HISTORY-PRUNE
            PERFORM HISTORY-LIST
+
+           DISPLAY "Table spaces"
+           PERFORM TABLESPACE-QUERY
 
            PERFORM FINISH
            STOP RUN.
@@ -598,6 +603,51 @@
            MOVE SPACES TO API-ACTION
            STRING "reorganise " FUNCTION TRIM(RS-TABLE-NAME)
                DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL.
+
+      *> Opens a table-space query, fetches its records into an array
+      *> of short records and closes it. The query calls take the sqlca
+      *> first; the fetch blank-fills each record's six-byte text.
+       TABLESPACE-QUERY.
+           CALL "sqlgotsq" USING BY REFERENCE SQLCA
+                                 BY VALUE TS-OPTION
+                                 BY REFERENCE TS-TOTAL
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGOTSQ" TO API-NAME
+           MOVE "open table-space query" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE TS-TOTAL TO COUNT-SHOWN
+           DISPLAY "         " FUNCTION TRIM(COUNT-SHOWN)
+               " table spaces"
+
+           MOVE ALL "o" TO TS-RECORDS
+           CALL "sqlgftsq" USING BY REFERENCE SQLCA
+                                 BY VALUE TS-CAPACITY
+                                 BY REFERENCE TS-RECORDS TS-FETCHED
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGFTSQ" TO API-NAME
+           MOVE "fetch short records" TO API-ACTION
+           PERFORM REPORT-CALL
+           PERFORM VARYING TS-INDEX FROM 1 BY 1
+                   UNTIL TS-INDEX > TS-FETCHED
+               MOVE 0 TO TEXT-LEN
+               INSPECT TS-NAME(TS-INDEX) TALLYING TEXT-LEN
+                   FOR CHARACTERS BEFORE INITIAL LOW-VALUE
+               MOVE SPACES TO FIELD-LABEL
+               STRING TS-NAME(TS-INDEX)(1:TEXT-LEN) " kind"
+                   DELIMITED BY SIZE INTO FIELD-LABEL
+               MOVE TS-KIND(TS-INDEX) TO FIELD-TEXT
+               MOVE 6 TO FIELD-WIDTH
+               PERFORM SHOW-TEXT-FIELD
+           END-PERFORM
+
+           CALL "sqlgctsq" USING BY REFERENCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGCTSQ" TO API-NAME
+           MOVE "close table-space query" TO API-ACTION
            PERFORM REPORT-CALL.
 
       *> A message call's line: its result, counted as failed when

@@ -18,5 +18,7 @@
 #include "vrxagapi/rollforward.h"
 #include "vrxagapi/history.h"
 #include "vrxagapi/instance.h"
+#include "vrxagapi/monitor.h"
+#include "vrxagapi/tablespace.h"
 
 #endif

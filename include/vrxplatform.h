@@ -12,5 +12,7 @@
 #include "vrxplatform/rollforward.h"
 #include "vrxplatform/history.h"
 #include "vrxplatform/instance.h"
+#include "vrxplatform/monitor.h"
+#include "vrxplatform/tablespace.h"
 
 #endif

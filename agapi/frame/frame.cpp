@@ -36,9 +36,9 @@ bool app_data_ready(sqlca *ca) {
     return false;
 }
 
-std::int32_t report_no_memory(sqlca *ca, const Tag &tag) {
-    if (sqloincaChkptr(ca) == 0 && ca != nullptr) set_code_and_tag(ca, kSqlNoMemory, tag);
-    return kSqlNoMemory;
+std::int32_t report_failure(sqlca *ca, std::int32_t code, const Tag &tag) {
+    if (sqloincaChkptr(ca) == 0 && ca != nullptr) set_code_and_tag(ca, code, tag);
+    return code;
 }
 
 std::optional<std::int32_t> checked_refusal(sqlca *ca, const Tag &tag) {

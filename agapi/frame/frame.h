@@ -47,9 +47,12 @@ bool sqlcode_negative(const sqlca *ca);
 // set up: sqlcode is then -1022 and the entry point returns 0 at once.
 bool app_data_ready(sqlca *ca);
 
-// Memory-failure path: when the system lets the library use the sqlca,
-// sets sqlcode -83 and the tag. Returns -83, the entry point's result.
-std::int32_t report_no_memory(sqlca *ca, const Tag &tag);
+// A failure the library reports itself: when the system lets the library
+// use the sqlca, sets sqlcode to `code` and the tag. Returns `code`.
+std::int32_t report_failure(sqlca *ca, std::int32_t code, const Tag &tag);
+
+// Memory-failure path: the -83 case of report_failure.
+inline std::int32_t report_no_memory(sqlca *ca, const Tag &tag) { return report_failure(ca, kSqlNoMemory, tag); }
 
 // Checked frame: initialisation, then the sqlca's own check. The nonzero
 // result of either is the entry point's result, the sqlca untouched;

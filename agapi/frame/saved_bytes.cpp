@@ -1,5 +1,7 @@
 #include "frame/saved_bytes.h"
 
+#include <algorithm>
+
 namespace vrx {
 
 SavedByte *request_saved_bytes(std::uint32_t count, const ScratchSite &site) {
@@ -25,6 +27,16 @@ std::int32_t save_and_terminate(SavedByte &record, const EntryText &entry) {
     record.savedLength = static_cast<std::int32_t>(entry.length);
     *position = '\0';
     return 0;
+}
+
+void save_and_terminate_trimmed(SavedByte &record, char *field, std::uint32_t width, std::uint32_t last) {
+    if (field == nullptr || width == 0 || !passes_check(field, width, CheckMode::Field)) return;
+    std::uint32_t end = width - 1;
+    while (end > 0 && field[end - 1] == ' ') --end;
+    end = std::min(end, last);
+    record.savedByte = static_cast<std::uint8_t>(field[end]);
+    record.savedLength = static_cast<std::int32_t>(end);
+    field[end] = '\0';
 }
 
 void put_back(const SavedByte &record, char *text) {

@@ -37,6 +37,14 @@ std::int32_t request_saved_bytes(std::uint32_t count, const ScratchSite &site, S
 // null text is, without a check, and the result is 0.
 std::int32_t save_and_terminate(SavedByte &record, const EntryText &entry);
 
+// Blank-trimmed termination of a blank-padded field of `width` bytes: when
+// the field passes its check (width bytes, mode 2), the NUL goes right after
+// the last non-blank of its first width - 1 bytes, but never past index
+// `last`; `record` keeps the position (0 for an all-blank field) and the
+// byte it replaced. A null field, or one that fails the check, is left as
+// it is and `record` is not changed.
+void save_and_terminate_trimmed(SavedByte &record, char *field, std::uint32_t width, std::uint32_t last);
+
 // Writes the saved byte back at text[savedLength], if one was saved.
 void put_back(const SavedByte &record, char *text);
 

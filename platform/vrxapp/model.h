@@ -9,6 +9,7 @@
 #include "directory_model.h"
 #include "instance_model.h"
 #include "recovery_model.h"
+#include "tablespace_model.h"
 
 namespace vrxapp {
 
@@ -27,6 +28,7 @@ struct Model {
     InstanceState instance;
     DbConfig instanceConfig;
     NodeDirectory nodes;
+    Tablespaces tablespaces;
 };
 
 Model &model();

@@ -35,8 +35,12 @@ char *Arena::out(std::size_t width) {
 }
 
 char *Arena::filled(std::size_t width, const std::string &text, bool fill) {
-    char *at = out(width);
+    return filled_at(out(width), width, text, fill);
+}
+
+char *Arena::filled_at(char *at, std::size_t width, const std::string &text, bool fill) {
     if (at == nullptr) return nullptr;
+    if (outs_.empty() || outs_.back().at != at) outs_.push_back({at, width});
     writes(at, text);
     expect(at, fill ? text + std::string(width - text.size(), ' ')
                     : text + '\0' + std::string(width - text.size() - 1, 'o'));

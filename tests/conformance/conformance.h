@@ -66,6 +66,8 @@ public:
     void expect(const void *at, std::string bytes) { expected.emplace_back(at, std::move(bytes)); }
     // An area the core writes `text` into, blank-filled after the call unless `fill` is false.
     char *filled(std::size_t width, const std::string &text, bool fill = true);
+    // The same for a field of `width` bytes at `at`, inside a record of the call.
+    char *filled_at(char *at, std::size_t width, const std::string &text, bool fill = true);
     sqlca *ca() { return ca_ != nullptr || layout == Layout::NullSqlca ? ca_ : (ca_ = mem.ca()); }
 
     // Makes the call on the storage built while its arguments were evaluated.
@@ -122,7 +124,8 @@ struct Row {
     // Runs while the core runs: fills the core's records, sees.
     std::function<void(const vrxstub_call &, Arena &)> core = nullptr;
     std::int32_t noMemory = -83;      // the result of a scratch failure
-    std::int32_t noMemoryCode = -83;  // and its sqlcode
+    std::int32_t noMemoryCode = -83;  // and its sqlcode (the sqlca untouched for a row without tags)
+    std::int32_t coreResult = 4711;   // what the hooked core returns
 };
 
 // The rows of a family register themselves.

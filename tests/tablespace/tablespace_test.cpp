@@ -1,0 +1,125 @@
+// Table space and container queries: the six-byte texts of the records the
+// core returns, per entry point (stride, offset, where the count and the
+// records are found), and the container names of SQLGSTSC.
+#include "vrxplatform/tablespace.h"
+
+#include "harness.h"
+
+using namespace vrxtest;
+
+namespace {
+
+class TablespaceTest : public PlatformTest {};
+
+constexpr std::size_t kRecords = 3;
+
+// How an entry point reaches its records: the caller's array `records` of
+// kRecords records of `stride` bytes, and the count (null for a single record).
+const struct Filler {
+    const char *name, *core;
+    std::uint32_t stride, offset;
+    bool single;
+    std::int32_t (*call)(char *records, std::uint32_t *count, char *elsewhere);
+} kFillers[] = {
+    {"SQLGFTPQ", "sqlbftpq", 300, 176, false,
+     [](char *r, std::uint32_t *n, char *) {
+         return sqlgftpq(nullptr, nullptr, reinterpret_cast<vrxgTablespaceLong *>(r), n);
+     }},
+    {"SQLGFTSQ", "sqlbftsq", 176, 168, false,
+     [](char *r, std::uint32_t *n, char *) {
+         return sqlgftsq(nullptr, nullptr, reinterpret_cast<vrxgTablespaceShort *>(r), n);
+     }},
+    {"SQLGSTPQ", "sqlbstpq", 300, 176, true,
+     [](char *r, std::uint32_t *, char *) {
+         return sqlgstpq(nullptr, nullptr, reinterpret_cast<vrxgTablespaceLong *>(r), nullptr);
+     }},
+    {"SQLGSTSQ", "sqlbstsq", 176, 168, true,
+     [](char *r, std::uint32_t *, char *) {
+         return sqlgstsq(nullptr, nullptr, reinterpret_cast<vrxgTablespaceShort *>(r));
+     }},
+    // The list's second element points elsewhere: the records follow the first.
+    {"SQLGMTSQ", "sqlbmtsq", 300, 176, false,
+     [](char *r, std::uint32_t *n, char *elsewhere) {
+         vrxgTablespaceLong *list[2] = {reinterpret_cast<vrxgTablespaceLong *>(r),
+                                        reinterpret_cast<vrxgTablespaceLong *>(elsewhere)};
+         vrxgTablespaceLong **pointer = list;
+         return sqlgmtsq(nullptr, n, &pointer, nullptr, nullptr);
+     }},
+    {"SQLGTSQ", "sqlbtsq", 176, 168, false,
+     [](char *r, std::uint32_t *n, char *) {
+         auto *pointer = reinterpret_cast<vrxgTablespaceShort *>(r);
+         return sqlgtsq(nullptr, n, &pointer);
+     }},
+};
+
+// The core writes "AB" into records 0 and 2 and six letters into record 1;
+// the count it reports is `count`.
+TEST_F(TablespaceTest, SixByteTextsBlankFilledAfterSuccess) {
+    const std::string unfilled = std::string("AB\0ooo", 6);
+    const struct {
+        std::int32_t result;
+        std::uint32_t count;
+        bool refuseThird;
+        std::string third;  // records 0 and 1 read "AB    " and "ABCDEF" when filled
+    } cases[] = {{0, 3, false, "AB    "}, {0, 3, true, unfilled},           {0, 2, false, unfilled},
+                 {0, 0, false, unfilled}, {0, 0xFFFFFFFF, false, unfilled}, {-1, 3, false, unfilled}};
+    for (const Filler &f : kFillers) {
+        for (const auto &k : cases) {
+            SCOPED_TRACE(std::string(f.name) + " result " + std::to_string(k.result) + " count " +
+                         std::to_string(k.count) + (k.refuseThird ? " third refused" : ""));
+            vrxstub_reset();
+            CallerStorage mem;
+            char *records = static_cast<char *>(std::memset(mem.room(kRecords * f.stride), 'o', kRecords * f.stride));
+            char *elsewhere = static_cast<char *>(std::memset(mem.room(f.stride), 'o', f.stride));
+            auto *count = mem.place(std::uint32_t{0});
+            std::vector<Span> texts;
+            for (std::size_t i = 0; i < kRecords; ++i) texts.push_back({records + i * f.stride + f.offset, 6});
+            vrxstub_set_ptr_check(1);
+            if (k.refuseThird) vrxstub_refuse_region(texts[2].at, 6, 2);
+            mem.snapshot();
+            CoreHook hook(f.core, [&](const vrxstub_call &) {
+                for (char *at : {records, records + 2 * f.stride, elsewhere}) std::memcpy(at + f.offset, "AB", 3);
+                std::memcpy(records + f.stride + f.offset, "ABCDEF", 6);
+                *count = k.count;
+                return k.result;
+            });
+            EXPECT_EQ(f.call(records, count, elsewhere), k.result);
+            // A single record is filled whatever the count says; the others never.
+            const bool first = k.result == 0 && (f.single || (k.count != 0 && k.count < 4));
+            const bool third = !f.single && k.count == 3 && !k.refuseThird && k.result == 0;
+            EXPECT_EQ(std::string(records + f.offset, 6), first ? "AB    " : unfilled);
+            EXPECT_EQ(std::string(records + 2 * f.stride + f.offset, 6), third ? k.third : unfilled);
+            texts.push_back({count, 4});
+            texts.push_back({elsewhere + f.offset, 3});
+            EXPECT_TRUE(mem.unchanged_except(texts));
+        }
+    }
+}
+
+// A name whose terminator would fall outside its record is passed as it is;
+// no container: no request and no core call, after the initialisation.
+TEST_F(TablespaceTest, ContainerNamesTerminatedInTheirRecordsOnly) {
+    for (std::uint32_t count : {0u, 2u}) {
+        vrxstub_reset();
+        CallerStorage mem;
+        auto *containers = static_cast<vrxgContainer *>(
+            std::memset(mem.room(2 * sizeof(vrxgContainer)), 'x', 2 * sizeof(vrxgContainer)));
+        containers[0].nameLen = 5;
+        containers[1].nameLen = 276;
+        sqlca *ca = mem.ca();
+        mem.snapshot();
+        std::string seen;
+        CoreHook hook("sqlbstsc", CoreHook::mayNotRun, [&](const vrxstub_call &c) {
+            const auto *received = arg<const vrxgContainer *>(c, 4);
+            seen = std::string(received[0].name) + "|" + std::string(received[1].name, 3);
+            return 7;
+        });
+        EXPECT_EQ(sqlgstsc(ca, nullptr, nullptr, count, containers), count == 0 ? 0 : 7);
+        EXPECT_EQ(seen, count == 0 ? "" : "xxxxx|xxx");
+        EXPECT_EQ(vrxstub_scratch_request_count(), count == 0 ? 0u : 1u);
+        EXPECT_EQ(count_calls("sqlo_create_init_app_data"), 1u);
+        EXPECT_TRUE(mem.unchanged_except());
+    }
+}
+
+}  // namespace
