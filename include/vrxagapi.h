@@ -14,5 +14,6 @@
 #include "vrxagapi/directory.h"
 #include "vrxagapi/control.h"
 #include "vrxagapi/appsvc.h"
+#include "vrxagapi/datamove.h"
 
 #endif

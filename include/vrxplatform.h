@@ -8,5 +8,6 @@
 #include "vrxplatform/directory.h"
 #include "vrxplatform/control.h"
 #include "vrxplatform/appsvc.h"
+#include "vrxplatform/datamove.h"
 
 #endif

@@ -11,12 +11,13 @@ namespace vrx {
 
 void set_sqlcode(sqlca *ca, std::int32_t code) { store(ca, offsetof(sqlca, sqlcode), code); }
 
-namespace {
-
 void set_code_and_tag(sqlca *ca, std::int32_t code, const Tag &tag) {
+    if (ca == nullptr) return;
     set_sqlcode(ca, code);
     std::memcpy(field_at(ca, offsetof(sqlca, sqlerrp)), tag.text, sizeof tag.text);
 }
+
+namespace {
 
 std::int32_t refuse(sqlca *ca, std::int32_t code, const Tag &tag) {
     set_code_and_tag(ca, code, tag);
@@ -32,8 +33,16 @@ bool app_data_ready(sqlca *ca) {
     return false;
 }
 
+bool app_data_ready_unreported() { return sqlo_create_init_app_data(kAppDataCode) == 0; }
+
+std::int32_t report_no_memory_prepared(sqlca *ca, const Tag &tag) {
+    sqloinca(ca);
+    set_code_and_tag(ca, kSqlNoMemory, tag);
+    return kSqlNoMemory;
+}
+
 std::int32_t report_no_memory(sqlca *ca, const Tag &tag) {
-    if (sqloincaChkptr(ca) == 0 && ca != nullptr) set_code_and_tag(ca, kSqlNoMemory, tag);
+    if (sqloincaChkptr(ca) == 0) set_code_and_tag(ca, kSqlNoMemory, tag);
     return kSqlNoMemory;
 }
 

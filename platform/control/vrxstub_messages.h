@@ -28,6 +28,7 @@ inline constexpr Message kMessages[] = {
     {-1027, "24000", "No such directory scan is open.", "The scan is not open."},
     {-1078, "22023", "No parameter record was given.", "A parameter is missing or not valid."},
     {-2550, "58031", "No backup image matches the timestamp.", "The object asked for is not available."},
+    {-3025, "58029", "The data file cannot be found.", "An input file is not available."},
     {-5130, "22024", "The configuration token is not known.", "A value is not valid."},
 };
 
