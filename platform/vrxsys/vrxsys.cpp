@@ -23,6 +23,7 @@ struct Refusal {
     const void *region;
     std::uint32_t length;
     std::uint8_t mode;
+    std::int32_t result;
 };
 
 struct SystemState {
@@ -191,14 +192,19 @@ int VRX_CDECL vrxstub_find_hook(const char *function, vrxstub_hook *hook, void *
 }
 
 void VRX_CDECL vrxstub_refuse_region(const void *region, std::uint32_t length, std::uint8_t mode) {
-    Locked().s.refusals.push_back({region, length, mode});
+    vrxstub_refuse_region_with(region, length, mode, 1);
 }
 
-int VRX_CDECL vrxstub_region_refused(const void *region, std::uint32_t length, std::uint8_t mode) {
+void VRX_CDECL vrxstub_refuse_region_with(const void *region, std::uint32_t length, std::uint8_t mode,
+                                          std::int32_t result) {
+    Locked().s.refusals.push_back({region, length, mode, result});
+}
+
+std::int32_t VRX_CDECL vrxstub_region_refused(const void *region, std::uint32_t length, std::uint8_t mode) {
     Locked l;
     for (const Refusal &r : l.s.refusals)
         if (r.region == region && (r.length == 0 || r.length == length) && (r.mode == 0 || r.mode == mode))
-            return 1;
+            return r.result;
     return 0;
 }
 
