@@ -12,9 +12,12 @@
       *> back, reset); the database directory (catalogue two
       *> databases, change a comment, list the directory); a backup of
       *> one of them and its restore from the image the backup made;
-      *> a call that fails on purpose, and the texts of its SQLCODE and
-      *> SQLSTATE; an export to a data file, a load from it and a
-      *> query of that load.
+      *> instance control (start, attach, the instance name, quiesce
+      *> and unquiesce, detach, stop); the instance (its configuration
+      *> updated, read back and reset; a node catalogued, listed and
+      *> uncatalogued); a call that fails on purpose, and the texts of
+      *> its SQLCODE and SQLSTATE; an export to a data file, a load
+      *> from it and a query of that load.
 
        DATA DIVISION.
        WORKING-STORAGE SECTION.
@@ -100,6 +103,14 @@
        01 RESTORE-TIMESTAMP        PIC X(15).
        01 RESTORED-IDENTIFIER      PIC X(34).
 
+      *> Instance control: the records, the name of the instance to
+      *> attach to (with room for the byte after it) and the 9-byte
+      *> field that receives the current instance name, blank-padded.
+       COPY "instance.cpy".
+       01 INSTANCE-NAME            PIC X(9) VALUE "VRXINST".
+       01 INSTANCE-NAME-LEN        BINARY-LONG.
+       01 CURRENT-INSTANCE         PIC X(9).
+
       *> Reporting.
        01 API-RESULT               BINARY-LONG.
        01 API-NAME                 PIC X(24).
@@ -120,8 +131,11 @@
        01 FIELD-NULS               BINARY-LONG.
        01 SHOWN-LINE               PIC X(120).
 
+       COPY "instcfg.cpy".
+
        LINKAGE SECTION.
        COPY "dbdirent.cpy".
+       COPY "nodeent.cpy".
 
        PROCEDURE DIVISION.
        MAIN.
@@ -151,6 +165,11 @@
                FUNCTION TRIM(BACKUP-ALIAS)
            PERFORM BACKUP-DATABASE
            PERFORM RESTORE-DATABASE
+
+           DISPLAY "Instance control"
+           PERFORM INSTANCE-CONTROL
+
+           PERFORM INSTANCE-TOUR
 
            DISPLAY "Messages"
            PERFORM MESSAGES-OF-A-FAILURE
@@ -648,3 +667,236 @@
            MOVE SQLERRD(3) TO DM-ROWS-SHOWN
            DISPLAY "         rows loaded   := "
                FUNCTION TRIM(DM-ROWS-SHOWN).
+      *> Starts the instance on this machine with the versioned call,
+      *> attaches to it, shows its name as the 9 bytes the caller
+      *> receives, quiesces and unquiesces it, detaches and stops it.
+       INSTANCE-CONTROL.
+           INITIALIZE INSTANCE-PARMS INSTANCE-QUIESCE INSTANCE-UNQUIESCE
+           MOVE LOW-VALUE TO INS-REMOTE
+           SET INS-NAME INS-COMM INS-OPTIONS TO NULL
+           SET IQ-TEXT(1) IQ-TEXT(2) IQ-TEXT(3) IU-TEXT TO NULL
+           CALL "vrxgInstanceStart" USING BY VALUE API-VERSION
+                                BY REFERENCE INSTANCE-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGINSTANCESTART" TO API-NAME
+           MOVE "start" TO API-ACTION
+           PERFORM REPORT-CALL
+
+           COMPUTE INSTANCE-NAME-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(INSTANCE-NAME TRAILING))
+           CALL "sqlgatin" USING BY VALUE NO-TEXT-LEN NO-TEXT-LEN
+                                          INSTANCE-NAME-LEN
+                                 BY REFERENCE SQLCA OMITTED OMITTED
+                                              INSTANCE-NAME
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGATIN" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "attach to " FUNCTION TRIM(INSTANCE-NAME)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL
+
+           MOVE ALL "#" TO CURRENT-INSTANCE
+           CALL "sqlggins" USING BY REFERENCE SQLCA CURRENT-INSTANCE
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGGINS" TO API-NAME
+           MOVE "current instance" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE "instance name" TO FIELD-LABEL
+           MOVE CURRENT-INSTANCE TO FIELD-TEXT
+           MOVE LENGTH OF CURRENT-INSTANCE TO FIELD-WIDTH
+           PERFORM SHOW-TEXT-FIELD
+
+           CALL "vrxgInstanceQuiesce" USING BY VALUE API-VERSION
+                                BY REFERENCE INSTANCE-QUIESCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGINSTANCEQUIESCE" TO API-NAME
+           MOVE "quiesce" TO API-ACTION
+           PERFORM REPORT-CALL
+
+           CALL "vrxgInstanceUnquiesce" USING BY VALUE API-VERSION
+                                BY REFERENCE INSTANCE-UNQUIESCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGINSTANCEUNQUIESCE" TO API-NAME
+           MOVE "unquiesce" TO API-ACTION
+           PERFORM REPORT-CALL
+
+           CALL "sqlgdtin" USING BY REFERENCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGDTIN" TO API-NAME
+           MOVE "detach" TO API-ACTION
+           PERFORM REPORT-CALL
+
+           CALL "vrxgInstanceStop" USING BY VALUE API-VERSION
+                                BY REFERENCE INSTANCE-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGINSTANCESTOP" TO API-NAME
+           MOVE "stop" TO API-ACTION
+           PERFORM REPORT-CALL.
+
+      *> The instance: its configuration (a text and a number updated,
+      *> read back, reset) and its node directory (a node catalogued,
+      *> the directory listed, the node uncatalogued, listed again).
+      *> The item list of the database tour serves again.
+       INSTANCE-TOUR.
+           DISPLAY "Instance configuration"
+           PERFORM INSTANCE-UPDATE
+           PERFORM INSTANCE-SHOW
+           PERFORM INSTANCE-RESET
+           PERFORM INSTANCE-SHOW
+           DISPLAY "Node directory"
+           PERFORM NODE-CATALOGUE
+           PERFORM NODE-LIST
+           PERFORM NODE-UNCATALOGUE
+           PERFORM NODE-LIST.
+
+       INSTANCE-UPDATE.
+           MOVE TOKEN-INST-TEXT TO CFG-TOKEN(1)
+           SET CFG-VALUE(1) TO ADDRESS OF NEW-INST-TEXT
+           COMPUTE CFG-LEN(1) =
+               FUNCTION LENGTH(FUNCTION TRIM(NEW-INST-TEXT TRAILING))
+           MOVE TOKEN-INST-NUMBER TO CFG-TOKEN(2)
+           SET CFG-VALUE(2) TO ADDRESS OF NEW-INST-NUMBER
+           MOVE 0 TO CFG-LEN(2)
+           CALL "sqlgusys" USING BY VALUE CFG-COUNT
+                                 BY REFERENCE CFG-LENS CFG-ITEMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGUSYS" TO API-NAME
+           MOVE "update instance" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE FUNCTION LENGTH(FUNCTION TRIM(NEW-INST-TEXT TRAILING))
+               TO COUNT-SHOWN
+           DISPLAY "         token  66 text   := """
+               FUNCTION TRIM(NEW-INST-TEXT TRAILING) """ ("
+               FUNCTION TRIM(COUNT-SHOWN) " bytes)"
+           MOVE NEW-INST-NUMBER TO NUMBER-SHOWN
+           DISPLAY "         token  16 number := "
+               FUNCTION TRIM(NUMBER-SHOWN).
+
+      *> Reads both values back; the text field is filled with '#'
+      *> first, so every blank shown after the text was written by the
+      *> call.
+       INSTANCE-SHOW.
+           MOVE ALL "#" TO OUT-INST-TEXT
+           MOVE 0 TO OUT-INST-NUMBER
+           MOVE TOKEN-INST-TEXT TO CFG-TOKEN(1)
+           SET CFG-VALUE(1) TO ADDRESS OF OUT-INST-TEXT
+           MOVE TOKEN-INST-NUMBER TO CFG-TOKEN(2)
+           SET CFG-VALUE(2) TO ADDRESS OF OUT-INST-NUMBER
+           CALL "sqlgxsys" USING BY VALUE CFG-COUNT
+                                 BY REFERENCE CFG-ITEMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGXSYS" TO API-NAME
+           MOVE "read instance" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE "token  66 text" TO FIELD-LABEL
+           MOVE OUT-INST-TEXT TO FIELD-TEXT
+           MOVE LENGTH OF OUT-INST-TEXT TO FIELD-WIDTH
+           PERFORM SHOW-TEXT-FIELD
+           MOVE OUT-INST-NUMBER TO NUMBER-SHOWN
+           DISPLAY "         token  16 number         = "
+               FUNCTION TRIM(NUMBER-SHOWN).
+
+      *> Puts the whole instance configuration back to its defaults.
+       INSTANCE-RESET.
+           CALL "sqlgrsys" USING BY REFERENCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGRSYS" TO API-NAME
+           MOVE "reset instance to defaults" TO API-ACTION
+           PERFORM REPORT-CALL.
+
+      *> Catalogues node BRANCH1, reached through protocol 3 at a host
+      *> name and a service name.
+       NODE-CATALOGUE.
+           MOVE "Branch office, west" TO NR-COMMENT
+           MOVE "BRANCH1" TO NR-NODE-NAME
+           MOVE "db.example.org" TO NP-HOST-NAME
+           MOVE "50000" TO NP-SERVICE-NAME
+           CALL "sqlgctnd" USING BY REFERENCE SQLCA NODE-RECORD
+                                              NODE-PROTOCOL
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGCTND" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "catalogue node " FUNCTION TRIM(NR-NODE-NAME)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL.
+
+      *> Lists the node directory: open a scan, get as many entries as
+      *> the open announced, close it. Each entry is read in place
+      *> through the address the scan returns.
+       NODE-LIST.
+           MOVE 0 TO NODE-HANDLE NODE-COUNT
+           CALL "sqlgnops" USING BY REFERENCE NODE-HANDLE NODE-COUNT
+                                              SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGNOPS" TO API-NAME
+           MOVE "open node scan" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE NODE-COUNT TO COUNT-SHOWN
+           DISPLAY "         " FUNCTION TRIM(COUNT-SHOWN) " node"
+               WITH NO ADVANCING
+           IF NODE-COUNT NOT = 1
+               DISPLAY "s" WITH NO ADVANCING
+           END-IF
+           DISPLAY " in the directory"
+           MOVE NODE-HANDLE TO NODE-HANDLE-ARG
+           MOVE 0 TO NODES-READ
+           PERFORM UNTIL NODES-READ = NODE-COUNT
+               ADD 1 TO NODES-READ
+               SET NODE-ENTRY-PTR TO NULL
+               CALL "sqlgngne" USING BY VALUE NODE-HANDLE-ARG
+                                     BY REFERENCE NODE-ENTRY-PTR SQLCA
+                              RETURNING API-RESULT
+               END-CALL
+               MOVE "SQLGNGNE" TO API-NAME
+               MOVE NODES-READ TO COUNT-SHOWN
+               MOVE SPACES TO API-ACTION
+               STRING "entry " FUNCTION TRIM(COUNT-SHOWN)
+                   DELIMITED BY SIZE INTO API-ACTION
+               PERFORM REPORT-CALL
+               IF SQLCODE NOT = 0
+                   MOVE NODE-COUNT TO NODES-READ
+               ELSE
+                   SET ADDRESS OF NODE-ENTRY TO NODE-ENTRY-PTR
+                   MOVE NE-PROTOCOL TO COUNT-SHOWN
+                   DISPLAY "         node " NE-NODE-NAME " protocol "
+                       FUNCTION TRIM(COUNT-SHOWN) " host """
+                       FUNCTION TRIM(NE-HOST-NAME TRAILING)
+                       """ service """
+                       FUNCTION TRIM(NE-SERVICE-NAME TRAILING) """"
+                   DISPLAY "         comment """
+                       FUNCTION TRIM(NE-COMMENT TRAILING) """"
+               END-IF
+           END-PERFORM
+           CALL "sqlgncls" USING BY VALUE NODE-HANDLE-ARG
+                                 BY REFERENCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGNCLS" TO API-NAME
+           MOVE "close node scan" TO API-ACTION
+           PERFORM REPORT-CALL.
+
+      *> Uncatalogues the node by its name and the name's length.
+       NODE-UNCATALOGUE.
+           COMPUTE NODE-NAME-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(NR-NODE-NAME TRAILING))
+           CALL "sqlguncn" USING BY VALUE NODE-NAME-LEN
+                                 BY REFERENCE SQLCA NR-NODE-NAME
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGUNCN" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "uncatalogue node " FUNCTION TRIM(NR-NODE-NAME)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL.

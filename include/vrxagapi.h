@@ -15,5 +15,6 @@
 #include "vrxagapi/control.h"
 #include "vrxagapi/appsvc.h"
 #include "vrxagapi/datamove.h"
+#include "vrxagapi/instance.h"
 
 #endif

@@ -9,5 +9,6 @@
 #include "vrxplatform/control.h"
 #include "vrxplatform/appsvc.h"
 #include "vrxplatform/datamove.h"
+#include "vrxplatform/instance.h"
 
 #endif

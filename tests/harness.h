@@ -123,10 +123,6 @@ private:
 
 // --- faults ------------------------------------------------------------------------
 
-// Initialisation that fails: `call` returns 0, sets only the sqlcode and
-// calls nothing else.
-void expect_failed_initialisation(CallerStorage &mem, sqlca *ca, const std::function<std::int32_t()> &call);
-
 // The sqlca as the library leaves it on a memory failure.
 ::testing::AssertionResult reports_no_memory(const sqlca &ca, const char *tag8);
 
@@ -137,5 +133,17 @@ std::uint32_t fault_sweep(const std::function<void()> &run, const std::function<
 
 // The (file, line) of every scratch request since the last reset.
 std::vector<std::pair<std::string, std::uint32_t>> scratch_sites();
+
+// A pointer check as the core support function received it.
+struct Check {
+    const void *at;
+    std::uint32_t length;
+    std::uint32_t mode;
+    bool operator==(const Check &o) const { return at == o.at && length == o.length && mode == o.mode; }
+};
+std::ostream &operator<<(std::ostream &out, const Check &c);
+
+// The pointer checks made since the last reset, in order.
+std::vector<Check> checks_made();
 
 }  // namespace vrxtest

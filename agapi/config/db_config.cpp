@@ -15,16 +15,44 @@ constexpr TextToken kAllDb[] = {
 constexpr TextToken kExtendedGet[] = {{20, 243}, {103, 243}, {105, 13}, {107, 13}, {121, 34}, {120, 18}};
 constexpr TextToken kExtendedUpdate[] = {{20, 243}};
 
+// The instance's get and update sets differ: 39, 62 and 63 are only
+// updated, 844 to 846 only read.
+constexpr TextToken kInstanceGet[] = {
+    {7, 9},    {24, 15},  {25, 65},  {27, 216},  {28, 26},  {47, 49},  {48, 49},  {65, 216},
+    {66, 20},  {67, 9},   {71, 5},   {74, 256},  {75, 256}, {76, 256}, {77, 32},  {92, 9},
+    {305, 36}, {311, 256}, {313, 227}, {844, 129}, {845, 129}, {846, 129},
+};
+constexpr TextToken kInstanceUpdate[] = {
+    {7, 9},   {24, 15}, {25, 65}, {27, 216}, {28, 26},  {39, 0},   {47, 49},  {48, 49},  {62, 0},   {63, 0},    {65, 216},
+    {66, 20}, {67, 9},  {71, 5},  {74, 256}, {75, 256}, {76, 256}, {77, 32},  {92, 9},   {305, 36}, {311, 256}, {313, 227},
+};
+
 }  // namespace
 
 const TokenSet kAllDbTextTokens{kAllDb, std::size(kAllDb)};
 const TokenSet kExtendedGetTextTokens{kExtendedGet, std::size(kExtendedGet)};
 const TokenSet kExtendedUpdateTextTokens{kExtendedUpdate, std::size(kExtendedUpdate)};
+const TokenSet kInstanceGetTextTokens{kInstanceGet, std::size(kInstanceGet)};
+const TokenSet kInstanceUpdateTextTokens{kInstanceUpdate, std::size(kInstanceUpdate)};
+
+const TextToken *TokenSet::find(std::uint16_t token) const {
+    for (std::size_t i = 0; i < size; ++i)
+        if (tokens[i].token == token) return &tokens[i];
+    return nullptr;
+}
 
 std::uint32_t TokenSet::width_of(std::uint16_t token) const {
-    for (std::size_t i = 0; i < size; ++i)
-        if (tokens[i].token == token) return tokens[i].width;
-    return 0;
+    const TextToken *text = find(token);
+    return text != nullptr ? text->width : 0;
+}
+
+void blank_fill_values(const vrxConfigItem *items, std::uint32_t count, const TokenSet &texts) {
+    if (items == nullptr) return;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const vrxConfigItem item = load_element(items, i);
+        const std::uint32_t width = texts.width_of(item.token);
+        if (width != 0) blank_fill(static_cast<char *>(item.value), width);
+    }
 }
 
 std::int32_t get_config(CoreGet core, char *dbAlias, std::uint32_t dbAliasLen, std::uint32_t count,
@@ -35,12 +63,7 @@ std::int32_t get_config(CoreGet core, char *dbAlias, std::uint32_t dbAliasLen, s
     const std::int32_t result = core(borrowed.terminate(dbAlias, dbAliasLen), count, items, ca);
     borrowed.restore();
 
-    if (items != nullptr) {
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const vrxConfigItem item = load_element(items, i);
-            if (texts.holds(item.token)) blank_fill(static_cast<char *>(item.value), texts.width_of(item.token));
-        }
-    }
+    blank_fill_values(items, count, texts);
     return result;
 }
 

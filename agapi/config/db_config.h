@@ -1,5 +1,6 @@
-// Database configuration family: the string-valued token sets and the get,
-// update and reset sequences that its entry points share.
+// Configuration families: the string-valued token sets, the blank-fill of
+// the values a get returns, and the database's get, update and reset
+// sequences that its entry points share.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +12,8 @@
 
 namespace vrx::config {
 
-// A string-valued token and the width of the output field a get fills.
+// A string-valued token and the width of the output field a get fills (0
+// for a token that only an update knows).
 struct TextToken {
     std::uint16_t token;
     std::uint16_t width;
@@ -23,14 +25,22 @@ struct TokenSet {
     const TextToken *tokens;
     std::size_t size;
 
+    const TextToken *find(std::uint16_t token) const;
+    bool holds(std::uint16_t token) const { return find(token) != nullptr; }
     // The output width of a string-valued token, 0 for any other token.
     std::uint32_t width_of(std::uint16_t token) const;
-    bool holds(std::uint16_t token) const { return width_of(token) != 0; }
 };
 
 extern const TokenSet kAllDbTextTokens;       // SQLGXDB, SQLGDDB, SQLGUDB
 extern const TokenSet kExtendedGetTextTokens;  // SQLGXDBC
 extern const TokenSet kExtendedUpdateTextTokens;  // SQLGEUDB
+extern const TokenSet kInstanceGetTextTokens;     // SQLGXSYS, SQLGDSYS
+extern const TokenSet kInstanceUpdateTextTokens;  // SQLGUSYS
+
+// Blank-fills, in list order, the value of every item whose token has an
+// output width in `texts`, whatever the core result. A null list is left
+// alone; null values are passed over.
+void blank_fill_values(const vrxConfigItem *items, std::uint32_t count, const TokenSet &texts);
 
 using CoreGet = std::int32_t(VRX_STDCALL *)(char *, std::uint32_t, vrxConfigItem *, sqlca *);
 

@@ -35,6 +35,10 @@ char *Borrowed::terminate_rechecked(char *text, std::uint32_t length, std::initi
     return borrow(text, length, recheck);
 }
 
+char *Borrowed::terminate_present(char *text, std::uint32_t length) {
+    return length == 0 ? text : terminate(text, length);
+}
+
 char *Borrowed::terminate_trimmed(char *field, std::uint32_t width) {
     if (field == nullptr || width == 0 || !passes_check(field, width, CheckMode::Field)) return field;
     std::uint32_t end = width - 1;

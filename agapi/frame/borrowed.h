@@ -44,6 +44,10 @@ public:
     // stays, as a refused region is never written.
     char *terminate_rechecked(char *text, std::uint32_t length, std::initializer_list<Region> checks,
                               Region recheck);
+    // As terminate(), for a text that a length of 0 marks as absent: such a
+    // text is neither checked nor written, and the core receives it as the
+    // caller gave it.
+    char *terminate_present(char *text, std::uint32_t length);
 
     // Blank-trimmed termination of a blank-padded field of `width` bytes:
     // the NUL goes right after the last non-blank of the first width - 1

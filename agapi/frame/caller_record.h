@@ -36,6 +36,14 @@ T load_element(const T *array, std::uint32_t i) {
     return copy;
 }
 
+// The field of type Value at `offset` of the caller's record.
+template <class Value, class Record>
+Value load_at(const Record *record, std::size_t offset) {
+    Value value;
+    std::memcpy(&value, reinterpret_cast<const char *>(record) + offset, sizeof value);
+    return value;
+}
+
 // Writes `value` into the field at `offset` of the caller's record.
 template <class Record, class Value>
 void store(Record *record, std::size_t offset, const Value &value) {

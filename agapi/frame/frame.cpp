@@ -11,6 +11,10 @@ namespace vrx {
 
 void set_sqlcode(sqlca *ca, std::int32_t code) { store(ca, offsetof(sqlca, sqlcode), code); }
 
+bool sqlcode_negative(const sqlca *ca) {
+    return ca != nullptr && load_at<std::int32_t>(ca, offsetof(sqlca, sqlcode)) < 0;
+}
+
 void set_code_and_tag(sqlca *ca, std::int32_t code, const Tag &tag) {
     if (ca == nullptr) return;
     set_sqlcode(ca, code);

@@ -37,6 +37,10 @@ constexpr Tag make_tag(const char (&letters)[N]) {
 // Writes sqlcode into the caller's sqlca, which may lie at any address.
 void set_sqlcode(sqlca *ca, std::int32_t code);
 
+// True when the caller's sqlca, which may lie at any address, holds a
+// negative sqlcode. A null sqlca holds none and is not read.
+bool sqlcode_negative(const sqlca *ca);
+
 // Standard frame, step 1. False when the application data could not be
 // set up: sqlcode is then -1022 and the entry point returns 0 at once.
 bool app_data_ready(sqlca *ca);

@@ -27,15 +27,37 @@ char *terminate_unsaved(char *text, std::uint32_t length) {
     return text;
 }
 
-bool push_termination_record(TerminationRecord *&head, std::uint32_t index, char *position, const ScratchSite &site) {
+bool take_termination(TerminationRecord *&head, std::uint32_t index, char *text, std::uint32_t length,
+                      const ScratchSite &site) {
+    if (text == nullptr || !terminable(length) || !passes_check(text, length + 1u, CheckMode::Terminate)) return true;
     auto *record = static_cast<TerminationRecord *>(scratch_request(sizeof(TerminationRecord), site));
     if (record == nullptr) return false;
-    record->index = index;
-    record->savedByte = static_cast<unsigned char>(*position);
-    record->next = head;
+    *record = {index, static_cast<unsigned char>(text[length]), head};
     head = record;
-    *position = '\0';
+    text[length] = '\0';
     return true;
+}
+
+bool take_termination(PositionedTerminationRecord *&head, std::uint32_t index, char *text, std::uint32_t length,
+                      const ScratchSite &site) {
+    auto *record = static_cast<PositionedTerminationRecord *>(scratch_request(sizeof(PositionedTerminationRecord), site));
+    if (record == nullptr) return false;
+    *record = {index, kNothingWritten, 0, head};
+    head = record;
+    if (text != nullptr && terminable(length) && passes_check(text, length + 1u, CheckMode::Terminate)) {
+        record->savedByte = static_cast<std::uint8_t>(text[length]);
+        record->position = length;
+        text[length] = '\0';
+    }
+    return true;
+}
+
+void give_back(const TerminationRecord &record, char *text, const std::uint16_t *lengths) {
+    text[load_element(lengths, record.index)] = static_cast<char>(record.savedByte);
+}
+
+void give_back(const PositionedTerminationRecord &record, char *text, const std::uint16_t * /*lengths*/) {
+    if (record.position != kNothingWritten) text[record.position] = static_cast<char>(record.savedByte);
 }
 
 bool ScratchCopy::make(const char *text, std::uint32_t length, const ScratchSite &site) {

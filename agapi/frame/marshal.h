@@ -58,11 +58,15 @@ void scratch_release(void *block);
 char *terminate_unsaved(char *text, std::uint32_t length);
 
 // The 12-byte scratch record kept for each text of a string array that
-// the library terminates. Records chain from the one made last.
+// the library terminates. Records chain from the one made last; a record
+// is made only for a text that is terminated, and its byte goes back at
+// the length read again from the caller's lengths array.
 struct TerminationRecord {
     std::uint32_t index;
     std::uint16_t savedByte;
     TerminationRecord *next;
+
+    static constexpr CheckMode kLengthsCheck = CheckMode::Terminate;
 };
 #if VRX_ILP32
 static_assert(sizeof(TerminationRecord) == 12, "termination record is 12 bytes");
@@ -70,11 +74,42 @@ static_assert(offsetof(TerminationRecord, savedByte) == 4, "savedByte");
 static_assert(offsetof(TerminationRecord, next) == 8, "next");
 #endif
 
+constexpr std::uint32_t kNothingWritten = UINT32_MAX;
+
+// The 16-byte variant of the instance configuration update: the record is
+// requested for every selected item before its text is looked at (a null
+// or refused text still costs one), and keeps where its NUL went, so that
+// the byte goes back there and not at a length read again.
+struct PositionedTerminationRecord {
+    std::uint32_t index;
+    std::uint32_t position;  // kNothingWritten when nothing was written
+    std::uint8_t savedByte;
+    PositionedTerminationRecord *next;
+
+    static constexpr CheckMode kLengthsCheck = CheckMode::Field;
+};
+#if VRX_ILP32
+static_assert(sizeof(PositionedTerminationRecord) == 16, "positioned termination record is 16 bytes");
+static_assert(offsetof(PositionedTerminationRecord, position) == 4, "position");
+static_assert(offsetof(PositionedTerminationRecord, savedByte) == 8, "savedByte");
+static_assert(offsetof(PositionedTerminationRecord, next) == 12, "next");
+#endif
+
+// How each kind of record is made for item `index` (text and length as the
+// caller's arrays give them) and how it gives its byte back. take_... is
+// false when no record could be obtained.
+bool take_termination(TerminationRecord *&head, std::uint32_t index, char *text, std::uint32_t length,
+                      const ScratchSite &site);
+bool take_termination(PositionedTerminationRecord *&head, std::uint32_t index, char *text, std::uint32_t length,
+                      const ScratchSite &site);
+void give_back(const TerminationRecord &record, char *text, const std::uint16_t *lengths);
+void give_back(const PositionedTerminationRecord &record, char *text, const std::uint16_t *lengths);
+
 // In-place termination of the texts of an item array with a parallel array
-// of 16-bit lengths. `Item` has a `value` member pointing at the text. Put
-// back as one group: each record, head first, writes its byte back (the
-// length read again from the caller's array) and is released.
-template <class Item>
+// of 16-bit lengths. `Item` has a `value` member pointing at the text;
+// `Record` is the kind of scratch record kept per text. Put back as one
+// group: each record, head first, writes its byte back and is released.
+template <class Item, class Record = TerminationRecord>
 class StringArrayTermination {
 public:
     StringArrayTermination() = default;
@@ -83,9 +118,10 @@ public:
     ~StringArrayTermination() { put_back(); }
 
     // Terminates the texts of the items that `is_text(item)` selects. Null
-    // arrays, or arrays that fail their checks, are left alone. False when a
-    // termination record could not be obtained; what was terminated so far
-    // stays recorded for put_back().
+    // arrays, or arrays that fail their checks (the lengths in the record's
+    // mode, the items in mode 3), are left alone. False when a record could
+    // not be obtained; what was terminated so far stays recorded for
+    // put_back().
     template <class Select>
     bool terminate(Item *items, std::uint16_t *lengths, std::uint32_t count, Select is_text,
                    const ScratchSite &site);
@@ -93,11 +129,9 @@ public:
     void put_back();
 
 private:
-    char *text_of(std::uint32_t index, std::uint32_t *length) const;
-
     Item *items_ = nullptr;
     std::uint16_t *lengths_ = nullptr;
-    TerminationRecord *head_ = nullptr;
+    Record *head_ = nullptr;
 };
 
 // Copy of a caller text into a NUL-terminated scratch block; the caller's
@@ -136,40 +170,28 @@ void copy_values(std::uint32_t (&to)[N], const std::uint32_t (&from)[N]) {
 
 // ---------------------------------------------------------------------------
 
-bool push_termination_record(TerminationRecord *&head, std::uint32_t index, char *position, const ScratchSite &site);
-
-template <class Item>
-char *StringArrayTermination<Item>::text_of(std::uint32_t index, std::uint32_t *length) const {
-    *length = load_element(lengths_, index);
-    return static_cast<char *>(load_element(items_, index).value);
-}
-
-template <class Item>
+template <class Item, class Record>
 template <class Select>
-bool StringArrayTermination<Item>::terminate(Item *items, std::uint16_t *lengths, std::uint32_t count,
-                                             Select is_text, const ScratchSite &site) {
+bool StringArrayTermination<Item, Record>::terminate(Item *items, std::uint16_t *lengths, std::uint32_t count,
+                                                     Select is_text, const ScratchSite &site) {
     if (items == nullptr || lengths == nullptr || count == 0) return true;
-    if (!passes_check(lengths, count * 2u, CheckMode::Terminate)) return true;
+    if (!passes_check(lengths, count * 2u, Record::kLengthsCheck)) return true;
     if (!passes_check(items, count * static_cast<std::uint32_t>(sizeof(Item)), CheckMode::Terminate)) return true;
     items_ = items;
     lengths_ = lengths;
     for (std::uint32_t i = 0; i < count; ++i) {
-        if (!is_text(load_element(items, i))) continue;
-        std::uint32_t length = 0;
-        char *text = text_of(i, &length);
-        if (text == nullptr || !passes_check(text, length + 1u, CheckMode::Terminate)) continue;
-        if (!push_termination_record(head_, i, text + length, site)) return false;
+        const Item item = load_element(items, i);
+        if (!is_text(item)) continue;
+        if (!take_termination(head_, i, static_cast<char *>(item.value), load_element(lengths, i), site)) return false;
     }
     return true;
 }
 
-template <class Item>
-void StringArrayTermination<Item>::put_back() {
+template <class Item, class Record>
+void StringArrayTermination<Item, Record>::put_back() {
     while (head_ != nullptr) {
-        TerminationRecord *record = head_;
-        std::uint32_t length = 0;
-        char *text = text_of(record->index, &length);
-        text[length] = static_cast<char>(record->savedByte);
+        Record *record = head_;
+        give_back(*record, static_cast<char *>(load_element(items_, record->index).value), lengths_);
         head_ = record->next;
         scratch_release(record);
     }

@@ -21,7 +21,9 @@ std::int32_t save_and_terminate(SavedByte &record, const EntryText &entry) {
 }
 
 void put_back(const SavedByte &record, char *text) {
-    if (record.savedLength != kNothingSaved) text[record.savedLength] = static_cast<char>(record.savedByte);
+    // A length of 2^31 or more is stored as a negative number: index with its 32 bits.
+    if (record.savedLength != kNothingSaved)
+        text[static_cast<std::uint32_t>(record.savedLength)] = static_cast<char>(record.savedByte);
 }
 
 }  // namespace vrx

@@ -1,4 +1,5 @@
-/* Core API: database directory. */
+/* Core API: database, node and host database directories, registration and
+ * the alternate server. */
 #ifndef VRXPLATFORM_DIRECTORY_H
 #define VRXPLATFORM_DIRECTORY_H
 
@@ -63,6 +64,42 @@ VRX_STATIC_ASSERT(offsetof(vrxDbDirNextEntryStruct, poDbDirEntry) == 4, "poDbDir
 #  endif
 #endif
 
+/* One node directory entry as the core API provides it during a scan:
+ * fixed-width blank-padded texts without terminator. The host and service
+ * names are those of a node of protocol 3, 9 or 10, blank for the others. */
+struct vrxNodeDirEntry {
+    char nodeName[8];
+    char comment[30];
+    uint8_t protocol;
+    uint8_t reserved;
+    char hostName[255];
+    char serviceName[14];
+    uint8_t reserved2;
+};
+
+VRX_STATIC_ASSERT(sizeof(struct vrxNodeDirEntry) == 310, "node directory entry is 310 bytes");
+#if defined(__cplusplus)
+VRX_STATIC_ASSERT(offsetof(vrxNodeDirEntry, protocol) == 38, "protocol");
+VRX_STATIC_ASSERT(offsetof(vrxNodeDirEntry, hostName) == 40, "hostName");
+VRX_STATIC_ASSERT(offsetof(vrxNodeDirEntry, serviceName) == 295, "serviceName");
+#endif
+
+/* The alternate server as the core API takes it: the caller's three
+ * texts, terminated for the call. */
+struct vrxUpdateAltServerStruct {
+    char *piDbAlias;
+    char *piHostName;
+    char *piPort;
+};
+
+#if VRX_ILP32
+VRX_STATIC_ASSERT(sizeof(struct vrxUpdateAltServerStruct) == 12, "core alternate-server record is 12 bytes");
+#  if defined(__cplusplus)
+VRX_STATIC_ASSERT(offsetof(vrxUpdateAltServerStruct, piHostName) == 4, "piHostName");
+VRX_STATIC_ASSERT(offsetof(vrxUpdateAltServerStruct, piPort) == 8, "piPort");
+#  endif
+#endif
+
 VRX_BEGIN_DECLS
 
 VRXAPP_LINK int32_t VRX_STDCALL sqlecadb_api(char *dbName, char *dbAlias, uint32_t type, char *nodeName, char *path,
@@ -78,6 +115,27 @@ VRXAPP_LINK int32_t VRX_STDCALL vrxDbDirGetNextEntry(uint32_t version, struct vr
                                                      struct sqlca *ca);
 VRXAPP_LINK int32_t VRX_STDCALL vrxDbDirCloseScan(uint32_t version, struct vrxDbDirCloseScanStruct *params,
                                                   struct sqlca *ca);
+
+VRXAPP_LINK int32_t VRX_STDCALL sqlectnd_api(struct vrxNodeRecord *node, void *protocol, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqleuncn_api(char *nodeName, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqlenops_api(uint16_t *handle, uint16_t *numEntries, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqlengne_api(uint32_t handle, struct vrxNodeDirEntry **entry, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqlencls_api(uint32_t handle, struct sqlca *ca);
+
+VRXAPP_LINK int32_t VRX_STDCALL sqlegdad_api(struct vrxHostDbEntry *entry, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqlegdel_api(struct vrxHostDbEntry *entry, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqlegdge_api(struct vrxHostDbEntry *entry, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqlegdsc_api(int16_t *count, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqlegdgt_api(int16_t *count, struct vrxHostDbEntry *entries, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqlegdcl_api(struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqlectdd_api(char *text5, char *text4, uint32_t value8, char *text3, char *text2,
+                                             char *text1, uint32_t value16, struct sqlca *ca);
+
+VRXAPP_LINK int32_t VRX_STDCALL sqleregs_api(uint32_t location, struct vrxRegistration *record, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL sqledreg_api(uint32_t location, struct vrxRegistration *record, struct sqlca *ca);
+VRXAPP_LINK int32_t VRX_STDCALL vrxUpdateAlternateServerForDB(uint32_t version,
+                                                              struct vrxUpdateAltServerStruct *params,
+                                                              struct sqlca *ca);
 
 VRX_END_DECLS
 

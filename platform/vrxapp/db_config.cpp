@@ -1,22 +1,14 @@
 // Stand-in database configuration: every database has the defaults below
-// until a caller updates them. String values are written NUL-terminated
-// into the caller's field; every other known token is a 32-bit number.
-#include <algorithm>
-#include <cstring>
+// until a caller updates them.
+#include <iterator>
 
+#include "config_store.h"
 #include "core_call.h"
-#include "model.h"
 #include "vrxplatform/config.h"
 
 namespace vrxapp {
 
 namespace {
-
-struct TextDefault {
-    std::uint16_t token;
-    std::uint16_t width;  // the caller's field, NUL included
-    const char *value;
-};
 
 // The string-valued parameters with the size of their fields.
 constexpr TextDefault kTextDefaults[] = {
@@ -29,11 +21,6 @@ constexpr TextDefault kTextDefaults[] = {
     {702, 23, "IDENTITY"}, {602, 11, "NO"},
 };
 
-struct NumberDefault {
-    std::uint16_t token;
-    std::uint32_t value;
-};
-
 constexpr NumberDefault kNumberDefaults[] = {
     {1, 250},    // buffer pool pages
     {2, 100},    // lock list pages
@@ -44,49 +31,20 @@ constexpr NumberDefault kNumberDefaults[] = {
     {33, 1},     // automatic maintenance
 };
 
-const TextDefault *text_default(std::uint16_t token) {
-    for (const TextDefault &d : kTextDefaults)
-        if (d.token == token) return &d;
-    return nullptr;
-}
-
-const NumberDefault *number_default(std::uint16_t token) {
-    for (const NumberDefault &d : kNumberDefaults)
-        if (d.token == token) return &d;
-    return nullptr;
-}
-
-bool known(std::uint16_t token) { return text_default(token) != nullptr || number_default(token) != nullptr; }
+constexpr ConfigDefaults kDefaults{kTextDefaults, std::size(kTextDefaults), kNumberDefaults,
+                                   std::size(kNumberDefaults)};
 
 std::int32_t check_request(const char *alias, std::uint32_t count, const vrxConfigItem *items) {
     if (alias == nullptr || *alias == '\0') return kSqlInvalidAlias;
-    if (count != 0 && items == nullptr) return kSqlInvalidToken;
-    for (std::uint32_t i = 0; i < count; ++i)
-        if (!known(items[i].token) || items[i].value == nullptr) return kSqlInvalidToken;
-    return 0;
+    return check_items(kDefaults, count, items);
 }
 
 // Writes each requested value into the caller's item, from `config` or,
 // where it has none, from the defaults.
 std::int32_t read_values(const char *alias, std::uint32_t count, vrxConfigItem *items, sqlca *ca,
                          const DbConfig &config) {
-    if (std::int32_t code = check_request(alias, count, items)) return finish(ca, code);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint16_t token = items[i].token;
-        if (const TextDefault *d = text_default(token)) {
-            auto set = config.texts.find(token);
-            const std::string value = set != config.texts.end() ? set->second : d->value;
-            const std::size_t n = std::min<std::size_t>(value.size(), d->width - 1u);
-            char *field = static_cast<char *>(items[i].value);
-            std::memcpy(field, value.data(), n);
-            field[n] = '\0';
-        } else {
-            auto set = config.numbers.find(token);
-            *static_cast<std::uint32_t *>(items[i].value) =
-                set != config.numbers.end() ? set->second : number_default(token)->value;
-        }
-    }
-    return finish(ca, 0);
+    if (alias == nullptr || *alias == '\0') return finish(ca, kSqlInvalidAlias);
+    return finish(ca, read_items(kDefaults, config, count, items));
 }
 
 }  // namespace
@@ -116,15 +74,7 @@ std::int32_t VRX_STDCALL sqlfudb(char *dbAlias, std::uint32_t count, vrxConfigIt
     return core_call(__func__, dbAlias, count, items, ca, [&] {
         if (std::int32_t code = check_request(dbAlias, count, items)) return finish(ca, code);
         DbConfig &config = model().configs[alias_key(dbAlias)];
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint16_t token = items[i].token;
-            if (const TextDefault *d = text_default(token)) {
-                const char *text = static_cast<const char *>(items[i].value);
-                config.texts[token] = std::string(text, strnlen(text, d->width - 1u));
-            } else {
-                config.numbers[token] = *static_cast<const std::uint32_t *>(items[i].value);
-            }
-        }
+        write_items(kDefaults, config, count, items);
         return finish(ca, 0);
     });
 }

@@ -18,13 +18,6 @@ bool valid_name(const char *name) { return name != nullptr && *name != '\0' && s
 
 std::string text_of(const char *text) { return text != nullptr ? text : ""; }
 
-// A fixed-width entry field: the value, cut to the width, blank-padded.
-template <std::size_t W>
-void put_field(char (&field)[W], const std::string &value) {
-    std::memset(field, ' ', W);
-    std::memcpy(field, value.data(), std::min(W, value.size()));
-}
-
 vrxDbDirEntry entry_of(const CatalogEntry &e) {
     vrxDbDirEntry entry{};
     put_field(entry.alias, e.alias);
@@ -41,39 +34,22 @@ vrxDbDirEntry entry_of(const CatalogEntry &e) {
 // A null or empty path scans the whole directory.
 bool on_path(const CatalogEntry &e, const char *path) { return path == nullptr || *path == '\0' || e.path == path; }
 
-std::uint16_t free_handle() {
-    DbDirectory &dir = directory();
-    do ++dir.lastHandle;
-    while (dir.lastHandle == 0 || dir.scans.count(dir.lastHandle) != 0);
-    return dir.lastHandle;
-}
-
 std::int32_t open_scan(const char *path, std::uint16_t *handle, std::uint16_t *numEntries, sqlca *ca) {
-    DirectoryScan scan;
+    std::vector<vrxDbDirEntry> entries;
     for (const auto &[key, e] : directory().entries)
-        if (on_path(e, path)) scan.entries.push_back(entry_of(e));
-    const std::uint16_t h = free_handle();
-    const auto count = static_cast<std::uint16_t>(std::min<std::size_t>(scan.entries.size(), 0xFFFF));
-    directory().scans[h] = std::move(scan);
+        if (on_path(e, path)) entries.push_back(entry_of(e));
+    const std::uint16_t count = announced(entries);
+    const std::uint16_t h = directory().scans.open(std::move(entries));
     if (handle != nullptr) *handle = h;
     if (numEntries != nullptr) *numEntries = count;
     return finish(ca, 0);
 }
 
 std::int32_t next_entry(std::uint32_t handle, vrxDbDirEntry **entry, sqlca *ca) {
-    auto it = directory().scans.find(static_cast<std::uint16_t>(handle));
-    if (it == directory().scans.end() || handle > 0xFFFF) return finish(ca, kSqlNoSuchScan);
-    DirectoryScan &scan = it->second;
-    if (scan.next >= scan.entries.size()) return finish(ca, kSqlNoMoreEntries);
-    if (entry != nullptr) *entry = &scan.entries[scan.next];
-    ++scan.next;
-    return finish(ca, 0);
+    return finish(ca, directory().scans.next(handle, entry));
 }
 
-std::int32_t close_scan(std::uint32_t handle, sqlca *ca) {
-    if (directory().scans.erase(static_cast<std::uint16_t>(handle)) == 0) return finish(ca, kSqlNoSuchScan);
-    return finish(ca, 0);
-}
+std::int32_t close_scan(std::uint32_t handle, sqlca *ca) { return finish(ca, directory().scans.close(handle)); }
 
 }  // namespace
 

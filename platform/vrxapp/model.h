@@ -7,11 +7,13 @@
 #include <string>
 
 #include "directory_model.h"
+#include "instance_model.h"
 #include "recovery_model.h"
 
 namespace vrxapp {
 
-// One database's configuration: the values that differ from the defaults.
+// A configuration, a database's or the instance's: the values that differ
+// from the defaults.
 struct DbConfig {
     std::map<std::uint16_t, std::string> texts;
     std::map<std::uint16_t, std::uint32_t> numbers;
@@ -29,6 +31,9 @@ struct Model {
     DbDirectory directory;
     BackupImages backups;
     DataFiles files;
+    InstanceState instance;
+    DbConfig instanceConfig;
+    NodeDirectory nodes;
 };
 
 Model &model();

@@ -1,5 +1,6 @@
 // Database directory.
 #include "conformance/conformance.h"
+#include "vrxplatform/directory.h"
 
 namespace vrxtest::conformance {
 namespace {
@@ -36,6 +37,121 @@ const Rows rows = {
     {"VRXGDBDIRCLOSESCAN", "9050000 & ca",
      [](Arena &a) { return a.call(vrxgDbDirCloseScan, 9050000u, a.record(vrxgDbDirCloseScanStruct{7}), a.ca()); },
      {"SQLGDCLS"}},
+};
+
+}  // namespace
+}  // namespace vrxtest::conformance
+
+// Node and host database directories, registration and alternate server.
+// Their blank-padded texts sit in fixed fields; where a row can, it lays
+// two texts over one terminator byte.
+
+namespace vrxtest::conformance {
+namespace {
+
+// Appends the text of the field at `offset` of `record`, up to its NUL within `width`.
+void see_field(Arena &a, const void *record, std::size_t offset, std::size_t width) {
+    const char *at = static_cast<const char *>(record) + offset;
+    a.seen += " '" + std::string(at, strnlen(at, width)) + "'";
+}
+
+// A node with a full comment and a full name, and a protocol-7 record laid
+// over them: its 16-byte field ends on the comment's last byte, its 9-byte
+// field is the name, so both of its texts end on a terminator already
+// written for the node.
+std::int32_t catalogue_node(Arena &a) {
+    vrxNodeRecord n{0x200, 0xEEEE, {}, {}, 7, 0xEE};
+    std::memcpy(n.comment, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcd#", 31);
+    std::memcpy(n.nodeName, "NODENAME#", 9);
+    auto *node = a.record(n, "node");
+    char *protocol = node != nullptr ? reinterpret_cast<char *>(node) + offsetof(vrxNodeRecord, comment) + 15 : nullptr;
+    a.name(protocol, "protocol");
+    return a.call(sqlgctnd, a.ca(), node, static_cast<void *>(protocol));
+}
+
+void see_node(const vrxstub_call &c, Arena &a) {
+    see_field(a, arg<const void *>(c, 0), offsetof(vrxNodeRecord, comment), 31);
+    see_field(a, arg<const void *>(c, 0), offsetof(vrxNodeRecord, nodeName), 9);
+    see_field(a, arg<const void *>(c, 1), 0, 16);
+}
+
+vrxHostDbEntry *host_entry(Arena &a) {
+    vrxHostDbEntry e{};
+    e.structId = 0x100;
+    const std::pair<char *, const char *> texts[] = {{e.comment, "COMMENT"}, {e.localName, "LOCAL"}, {e.targetName, "TARGET"},
+                                                     {e.requesterName, "REQ"}, {e.parameters, "PARMS"}};
+    std::memset(e.comment, ' ', offsetof(vrxHostDbEntry, reserved3) - offsetof(vrxHostDbEntry, comment));
+    for (const auto &[field, text] : texts) std::memcpy(field, text, std::strlen(text));
+    return a.record(e, "entry");
+}
+
+// The five texts in offset order.
+void see_host_entry(const vrxstub_call &c, Arena &a) {
+    for (const auto &[offset, width] : {std::pair<std::size_t, std::size_t>{6, 31}, {37, 9}, {46, 19}, {65, 9}, {74, 513}})
+        see_field(a, arg<const void *>(c, 0), offset, width);
+}
+
+// The user's text runs over its length field to the password, whose length
+// is 0: both end on the password's first byte.
+auto registration(decltype(&sqlgregs) entry) {
+    return [entry](Arena &a) {
+        vrxRegistration r{};
+        std::memset(&r, 'u', sizeof r);
+        r.userIdLen = 52;
+        r.passwordLen = 0;
+        return a.call(entry, kHigh16 | 3, a.record(r, "registration"), a.ca());
+    };
+}
+
+// The user's 50 letters and the low byte of its length; an empty password.
+constexpr const char *kRegistrationSeen =
+    "3 registration ca 'uuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuu4' ''";
+
+void see_registration(const vrxstub_call &c, Arena &a) {
+    see_field(a, arg<const void *>(c, 1), 0, 52);
+    see_field(a, arg<const void *>(c, 1), offsetof(vrxRegistration, password), 129);
+}
+
+const Rows nodeAndHostRows = {
+    {"SQLGCTND", "node protocol ca 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcd' 'NODENAME' 'PQRSTUVWXYZabcd'", catalogue_node, {}, "", {},
+     see_node},
+    {"SQLGUNCN", "'A' ca", [](Arena &a) { return a.call(sqlguncn, a.len(1), a.ca(), a.text(1)); }},
+    {"SQLGNOPS", "handle count ca",
+     [](Arena &a) {
+         return a.call(sqlgnops, a.record<std::uint16_t>(1, "handle"), a.record<std::uint16_t>(2, "count"), a.ca());
+     }},
+    {"SQLGNGNE", "7 entry ca",
+     [](Arena &a) { return a.call(sqlgngne, kHigh16 | 7, a.record<vrxNodeDirEntry *>(nullptr, "entry"), a.ca()); }},
+    {"SQLGNCLS", "7 ca", [](Arena &a) { return a.call(sqlgncls, kHigh16 | 7, a.ca()); }},
+    {"SQLGGDAD", "entry ca 'COMMENT' 'LOCAL' 'TARGET' 'REQ' 'PARMS'",
+     [](Arena &a) { return a.call(sqlggdad, a.ca(), host_entry(a)); }, {}, "", {}, see_host_entry},
+    {"SQLGGDEL", "entry ca 'LOCAL'", [](Arena &a) { return a.call(sqlggdel, a.ca(), host_entry(a)); }, {}, "", {},
+     [](const vrxstub_call &c, Arena &a) { see_field(a, arg<const void *>(c, 0), 37, 9); }},
+    {"SQLGGDGE", "entry ca 'LOCAL'", [](Arena &a) { return a.call(sqlggdge, a.ca(), host_entry(a)); }, {}, "", {},
+     [](const vrxstub_call &c, Arena &a) { see_field(a, arg<const void *>(c, 0), 37, 9); }},
+    {"SQLGGDSC", "count ca", [](Arena &a) { return a.call(sqlggdsc, a.ca(), a.record<std::int16_t>(3, "count")); }},
+    {"SQLGGDGT", "count entry ca",
+     [](Arena &a) { return a.call(sqlggdgt, a.ca(), a.record<std::int16_t>(1, "count"), host_entry(a)); }},
+    {"SQLGGDCL", "ca", [](Arena &a) { return a.call(sqlggdcl, a.ca()); }},
+    // Terminated in argument order, handed over in the reverse one; all five end on one byte.
+    {"SQLGCTDD", "'EDCBA' 'DCBA' 100 'CBA' 'BA' 'A' 9 ca",
+     [](Arena &a) {
+         return a.call(sqlgctdd, a.len(1), a.len(2), a.len(3), a.len(4), a.len(5), a.ca(), kHigh16 | 9, a.text(1),
+                       a.text(2), a.text(3), kHigh8 | 'd', a.text(4), a.text(5));
+     }},
+    {"SQLGREGS", kRegistrationSeen, registration(sqlgregs), {}, "", {}, see_registration},
+    {"SQLGDREG", kRegistrationSeen, registration(sqlgdreg), {}, "", {}, see_registration},
+    {"VRXGUPDATEALTERNATESERVERFORDB", "9050000 & ca 'A' 'BA' 'CBA'",
+     [](Arena &a) {
+         return a.call(vrxgUpdateAlternateServerForDB, 9050000u,
+                       a.record(vrxgUpdateAltServerStruct{a.len32(1), a.text(1), a.len32(2), a.text(2), a.len32(3), a.text(3)}),
+                       a.ca());
+     },
+     {"SQLGUPAS"}, "", {},
+     [](const vrxstub_call &c, Arena &a) {
+         const auto *core = arg<const vrxUpdateAltServerStruct *>(c, 1);
+         a.see(core->piDbAlias, core->piHostName, core->piPort);
+     }},
 };
 
 }  // namespace
