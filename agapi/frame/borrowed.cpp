@@ -52,7 +52,8 @@ void Borrowed::restore() {
         const Entry &entry = entries_[--used_];
         if (entry.group != nullptr)
             entry.putBack(entry.group);
-        else if (entry.recheck.at == nullptr || passes_check(entry.recheck.at, entry.recheck.length, entry.recheck.mode))
+        else if (entry.recheck.at == nullptr ||
+                 passes_check(entry.recheck.at, entry.recheck.length, entry.recheck.mode))
             *entry.position = entry.saved;
     }
 }
