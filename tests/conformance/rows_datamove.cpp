@@ -97,9 +97,11 @@ const Rows rows = {
                core->text2, core->text3, core->pathList, core->copyTarget, core->value4, core->nested1, core->value5,
                core->nested2, core->value6, core->value16, core->value7, core->sourceList3);
          if (core->nested1 == nullptr || core->nested2 == nullptr) return;
-         const vrxgLoadNested2 &n2 = *core->nested2;
-         a.see(core->nested1->piTextN1, n2.piTextP1, n2.piTextP2, n2.piTextP3, n2.piTextP4, n2.piTextP5,
-               n2.piTextP6);
+         vrxgLoadNested1 n1;  // the caller's, maybe at an odd address
+         vrxgLoadNested2 n2;
+         std::memcpy(static_cast<void *>(&n1), core->nested1, sizeof n1);
+         std::memcpy(static_cast<void *>(&n2), core->nested2, sizeof n2);
+         a.see(n1.piTextN1, n2.piTextP1, n2.piTextP2, n2.piTextP3, n2.piTextP4, n2.piTextP5, n2.piTextP6);
      }},
     {"SQLGQRY", "'A' 'BA' ca",
      [](Arena &a) { return a.call(sqlgqry, a.len(1), a.len(2), a.text(1), a.text(2), a.ca()); }, {}, "", {},

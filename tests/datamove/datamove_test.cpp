@@ -1,8 +1,10 @@
 // Data movement, beyond what the conformance loop shows: the order and
-// modes of every check (so the order of texts and lists), whose result
+// modes of the text checks (so the order of texts and lists), whose result
 // each form returns when a check refuses, the load's clean-up re-checks,
 // the trace records, the export's version threshold, and the stand-in's
 // files. The calls are the conformance rows' valid calls.
+#include <utility>
+
 #include "conformance/conformance.h"
 #include "vrxplatform/datamove.h"
 
