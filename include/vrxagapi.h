@@ -15,6 +15,7 @@
 #include "vrxagapi/control.h"
 #include "vrxagapi/appsvc.h"
 #include "vrxagapi/datamove.h"
+#include "vrxagapi/maintenance.h"
 #include "vrxagapi/instance.h"
 
 #endif

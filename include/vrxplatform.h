@@ -9,6 +9,7 @@
 #include "vrxplatform/control.h"
 #include "vrxplatform/appsvc.h"
 #include "vrxplatform/datamove.h"
+#include "vrxplatform/maintenance.h"
 #include "vrxplatform/instance.h"
 
 #endif

@@ -200,7 +200,7 @@ void VRX_CDECL vrxstub_refuse_region_with(const void *region, std::uint32_t leng
     Locked().s.refusals.push_back({region, length, mode, result});
 }
 
-std::int32_t VRX_CDECL vrxstub_region_refused(const void *region, std::uint32_t length, std::uint8_t mode) {
+int VRX_CDECL vrxstub_region_refused(const void *region, std::uint32_t length, std::uint8_t mode) {
     Locked l;
     for (const Refusal &r : l.s.refusals)
         if (r.region == region && (r.length == 0 || r.length == length) && (r.mode == 0 || r.mode == mode))
@@ -299,9 +299,8 @@ void VRX_CDECL sqlofica(sqlca *ca) {
 std::int32_t VRX_CDECL sqlocptrs(void **ptr, std::uint32_t *length, std::uint8_t *mode, std::uint32_t count,
                                  std::uint32_t zero) {
     record(__func__, ptr, length, mode, count, zero);
-    if (!Locked().s.ptrCheck) return 0;
     for (std::uint32_t i = 0; i < count; ++i)
-        if (vrxstub_region_refused(ptr[i], length[i], mode[i])) return 1;
+        if (const int refused = vrxstub_region_refused(ptr[i], length[i], mode[i]); refused != 0) return refused;
     return 0;
 }
 

@@ -28,7 +28,7 @@ const Rows rows = {
                        list(a, 'C', 1, "locations"), v(1), v(2), a.text(2), v(3), a.text(3), kValue16, v(4), v(5),
                        a.ca());
      },
-     {"sqlgexpr"}, "sqlgexpr 267 301", {301, 267}, nullptr, -83, false, true},
+     {"sqlgexpr"}, "sqlgexpr 267 301", {301, 267}, nullptr, -83, -83, false, true},
     {"VRXGEXPORT", "9000000 & ca 'A' paths locations 1 2 'BA' 3 'CBA' 4660 4 5 paths2 locations2",
      [](Arena &a) {
          const vrxgExportParms p{a.text(1), list(a, 'L', 1, "paths"), list(a, 'C', 1, "locations"), 1, 2,
@@ -53,7 +53,7 @@ const Rows rows = {
          return a.call(sqlgimpr, a.len(1), a.len(2), a.len(3), a.text(1), list(a, 'L', 1, "paths"), v(1), v(2),
                        a.text(2), v(3), a.text(3), kValue16, v(4), v(5), v(6), v(7), a.ca());
      },
-     {"sqlgimpr"}, "sqlgimpr 226", {226}, nullptr, -83, false},
+     {"sqlgimpr"}, "sqlgimpr 226", {226}, nullptr, -83, -83, false},
     {"VRXGIMPORT", "9050000 & ca 'A' paths 1 2 'BA' 3 'CBA' 4660 4 5 6 paths2 7",
      [](Arena &a) {
          const vrxgImportParms p{a.text(1), list(a, 'L', 1, "paths"), 1, 2, a.text(2), 3, a.text(3), 0x1234, {},
@@ -105,7 +105,7 @@ const Rows rows = {
      }},
     {"SQLGQRY", "'A' 'BA' ca",
      [](Arena &a) { return a.call(sqlgqry, a.len(1), a.len(2), a.text(1), a.text(2), a.ca()); }, {}, "", {},
-     nullptr, -83, false},
+     nullptr, -83, -83, false},
     {"VRXGLOADQUERY", "9050000 & ca 1 'A' 2 3 'BA'",
      [](Arena &a) {
          const vrxgLoadQueryParms p{1, a.len32(1), a.text(1), 2, 3, a.len32(2), a.text(2)};
@@ -116,7 +116,7 @@ const Rows rows = {
          const auto *core = arg<const vrxLoadQueryParms *>(c, 1);
          a.see(core->value1, core->text1, core->value2, core->value3, core->text2);
      },
-     -83, false},
+     -83, -83, false},
 };
 
 }  // namespace
