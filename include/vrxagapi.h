@@ -16,6 +16,8 @@
 #include "vrxagapi/appsvc.h"
 #include "vrxagapi/datamove.h"
 #include "vrxagapi/maintenance.h"
+#include "vrxagapi/rollforward.h"
+#include "vrxagapi/history.h"
 #include "vrxagapi/instance.h"
 
 #endif

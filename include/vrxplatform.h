@@ -10,6 +10,8 @@
 #include "vrxplatform/appsvc.h"
 #include "vrxplatform/datamove.h"
 #include "vrxplatform/maintenance.h"
+#include "vrxplatform/rollforward.h"
+#include "vrxplatform/history.h"
 #include "vrxplatform/instance.h"
 
 #endif

@@ -31,6 +31,7 @@ struct Model {
     DbDirectory directory;
     BackupImages backups;
     DataFiles files;
+    History history;
     InstanceState instance;
     DbConfig instanceConfig;
     NodeDirectory nodes;
@@ -40,5 +41,11 @@ Model &model();
 
 // Aliases are compared without regard to case.
 std::string alias_key(const char *alias);
+
+// A new timestamp (UTC YYYYMMDDhhmmss), later than every one given before.
+std::string next_timestamp();
+
+// Adds an entry to the recovery history under a new timestamp; returns it.
+std::string add_history(const std::string &alias, char operation, const std::string &location);
 
 }  // namespace vrxapp
