@@ -16,9 +16,10 @@
       *> and unquiesce, detach, stop); the instance (its configuration
       *> updated, read back and reset; a node catalogued, listed and
       *> uncatalogued); a call that fails on purpose, and the texts of
-      *> its SQLCODE and SQLSTATE; statistics and reorganisation of a
-      *> table, with a statistics call the library refuses on purpose;
-      *> the rollforward of the restored database and its recovery
+      *> its SQLCODE and SQLSTATE; an export to a data file, a load
+      *> from it and a query of that load; statistics and
+      *> reorganisation of a table, with a statistics call the library
+      *> refuses on purpose; the rollforward of the restored database and its recovery
       *> history, listed before and after pruning the entries older
       *> than a newer backup; the table spaces of the database, fetched
       *> as short records.
@@ -85,6 +86,7 @@
        COPY "restore.cpy".
        COPY "textlist.cpy".
        COPY "messages.cpy".
+       COPY "datamove.cpy".
        COPY "maintenance.cpy".
        COPY "tablespace.cpy".
        01 TABLESPACE-ENTRIES.
@@ -180,6 +182,10 @@
            DISPLAY "Messages"
            PERFORM MESSAGES-OF-A-FAILURE
 
+           DISPLAY "Export and load"
+           PERFORM EXPORT-TABLE
+           PERFORM LOAD-TABLE
+           PERFORM QUERY-LOAD
            DISPLAY "Statistics and reorganisation of "
                FUNCTION TRIM(RS-TABLE-NAME)
            PERFORM RUNSTATS-TABLE
@@ -749,6 +755,82 @@
                MOVE 1 TO RETURN-CODE
            END-IF.
 
+      *> Exports a table into the data file, with one path for its large
+      *> objects; the row count comes back in the third SQLERRD word.
+       EXPORT-TABLE.
+           INITIALIZE EXPORT-PARMS
+           SET EXP-TEXT1 TO ADDRESS OF DM-DATA-FILE
+           COMPUTE EXP-TEXT1-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(DM-DATA-FILE TRAILING))
+           SET EXP-TEXT2 TO ADDRESS OF DM-FILE-TYPE
+           COMPUTE EXP-TEXT2-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(DM-FILE-TYPE TRAILING))
+           SET EXP-TEXT3 TO ADDRESS OF DM-QUERY
+           COMPUTE EXP-TEXT3-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(DM-QUERY TRAILING))
+           COMPUTE DM-LOB-PATH-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(DM-LOB-PATH TRAILING))
+           SET DM-LOB-ENTRIES TO ADDRESS OF DM-LOB-ENTRY
+           SET EXP-LOB-PATHS TO ADDRESS OF DM-LOB-LIST
+           SET EXP-LOB-FILES EXP-LOB-PATHS-2 EXP-LOB-FILES-2 TO NULL
+           MOVE 0 TO SQLERRD(3)
+           CALL "vrxgExport" USING BY VALUE API-VERSION
+                                   BY REFERENCE EXPORT-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGEXPORT" TO API-NAME
+           MOVE "export SALES.ORDERS" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE SQLERRD(3) TO DM-ROWS-SHOWN
+           DISPLAY "         rows exported := "
+               FUNCTION TRIM(DM-ROWS-SHOWN) " to """
+               FUNCTION TRIM(DM-DATA-FILE TRAILING) """ (lobs in """
+               FUNCTION TRIM(DM-LOB-PATH TRAILING) """)".
+
+      *> Loads the data file back, named by the one entry of a source
+      *> list.
+       LOAD-TABLE.
+           INITIALIZE LOAD-PARMS
+           MOVE DM-DATA-FILE TO DM-SOURCE-FILE
+           COMPUTE DM-SOURCE-FILE-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(DM-SOURCE-FILE TRAILING))
+           SET DM-SOURCE-ENTRIES TO ADDRESS OF DM-SOURCE-ENTRY
+           SET LOD-SOURCE TO ADDRESS OF DM-SOURCE-LIST
+           SET LOD-TEXT1 TO ADDRESS OF DM-FILE-TYPE
+           COMPUTE LOD-TEXT1-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(DM-FILE-TYPE TRAILING))
+           SET LOD-SOURCE-2 LOD-TEXT2 LOD-TEXT3 LOD-PATHS
+               LOD-COPY-TARGET LOD-NESTED-1 LOD-NESTED-2 LOD-SOURCE-3
+               TO NULL
+           MOVE 0 TO SQLERRD(3)
+           CALL "vrxgLoad" USING BY VALUE API-VERSION
+                                 BY REFERENCE LOAD-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGLOAD" TO API-NAME
+           MOVE "load SALES.ORDERS" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE SQLERRD(3) TO DM-ROWS-SHOWN
+           DISPLAY "         rows loaded   := "
+               FUNCTION TRIM(DM-ROWS-SHOWN) " from """
+               FUNCTION TRIM(DM-SOURCE-FILE TRAILING) """".
+
+      *> Asks for the state of the last load.
+       QUERY-LOAD.
+           INITIALIZE LOAD-QUERY-PARMS
+           SET LQY-TEXT1 LQY-TEXT2 TO NULL
+           MOVE 0 TO SQLERRD(3)
+           CALL "vrxgLoadQuery" USING BY VALUE API-VERSION
+                                      BY REFERENCE LOAD-QUERY-PARMS
+                                                   SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGLOADQUERY" TO API-NAME
+           MOVE "query the load" TO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE SQLERRD(3) TO DM-ROWS-SHOWN
+           DISPLAY "         rows loaded   := "
+               FUNCTION TRIM(DM-ROWS-SHOWN).
       *> Starts the instance on this machine with the versioned call,
       *> attaches to it, shows its name as the 9 bytes the caller
       *> receives, quiesces and unquiesces it, detaches and stops it.

@@ -8,6 +8,7 @@
 #include "vrxplatform/directory.h"
 #include "vrxplatform/control.h"
 #include "vrxplatform/appsvc.h"
+#include "vrxplatform/datamove.h"
 #include "vrxplatform/maintenance.h"
 #include "vrxplatform/rollforward.h"
 #include "vrxplatform/history.h"

@@ -49,6 +49,11 @@ sqlca *CallerStorage::ca() {
     return place(blank);
 }
 
+bool CallerStorage::holds(const void *at) const {
+    const auto *p = static_cast<const unsigned char *>(at);
+    return p >= bytes_.data() && p < bytes_.data() + bytes_.size();
+}
+
 void CallerStorage::snapshot() { before_ = bytes_; }
 
 ::testing::AssertionResult CallerStorage::unchanged_except(const std::vector<Span> &outputs) const {

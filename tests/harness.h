@@ -62,6 +62,8 @@ public:
         return p;
     }
     sqlca *ca();
+    // True when `at` lies in this storage.
+    bool holds(const void *at) const;
 
     void snapshot();
     ::testing::AssertionResult unchanged_except(const std::vector<Span> &outputs = {}) const;

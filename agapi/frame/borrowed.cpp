@@ -11,12 +11,28 @@ void Borrowed::push(const Entry &entry) {
     entries_[used_++] = entry;
 }
 
-char *Borrowed::terminate(char *text, std::uint32_t length) {
-    if (text == nullptr || !terminable(length) || !passes_check(text, length + 1u, CheckMode::Terminate))
-        return text;
-    push({text + length, nullptr, nullptr, text[length]});
+char *Borrowed::borrow(char *text, std::uint32_t length, const Region &recheck) {
+    push({text + length, nullptr, nullptr, text[length], recheck});
     text[length] = '\0';
     return text;
+}
+
+char *Borrowed::terminate(char *text, std::uint32_t length) {
+    return terminate_rechecked(text, length, {{text, length + 1u, CheckMode::Terminate}}, {});
+}
+
+char *Borrowed::terminate_keeping(char *text, std::uint32_t length, std::int32_t &check) {
+    if (text == nullptr || !terminable(length)) return text;
+    check = check_result(text, length + 1u, CheckMode::Terminate);
+    return check == 0 ? borrow(text, length, {}) : text;
+}
+
+char *Borrowed::terminate_rechecked(char *text, std::uint32_t length, std::initializer_list<Region> checks,
+                                    Region recheck) {
+    if (text == nullptr || !terminable(length)) return text;
+    for (const Region &region : checks)
+        if (!passes_check(region.at, region.length, region.mode)) return text;
+    return borrow(text, length, recheck);
 }
 
 bool Borrowed::terminate_validated(char *text, std::uint32_t length, Validate validate) {
@@ -34,8 +50,7 @@ char *Borrowed::terminate_trimmed(char *field, std::uint32_t width) {
     if (field == nullptr || width == 0 || !passes_check(field, width, CheckMode::Field)) return field;
     std::uint32_t end = width - 1;
     while (end > 0 && field[end - 1] == ' ') --end;
-    push({field + end, nullptr, nullptr, field[end]});
-    field[end] = '\0';
+    borrow(field, end, {});
     return field;
 }
 
@@ -44,7 +59,8 @@ void Borrowed::restore() {
         const Entry &entry = entries_[--used_];
         if (entry.group != nullptr)
             entry.putBack(entry.group);
-        else
+        else if (entry.recheck.at == nullptr ||
+                 passes_check(entry.recheck.at, entry.recheck.length, entry.recheck.mode))
             *entry.position = entry.saved;
     }
 }

@@ -5,8 +5,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 namespace vrx {
+
+enum class CheckMode : std::uint8_t;
+
+// A region the library checks before it borrows a byte or puts it back.
+struct Region {
+    const void *at;
+    std::uint32_t length;
+    CheckMode mode;
+};
 
 class Borrowed {
 public:
@@ -23,6 +33,17 @@ public:
     // region can hold them (length 0xFFFFFFFF).
     char *terminate(char *text, std::uint32_t length);
 
+    // As terminate(), for entry points whose result is the last check they
+    // made: `check` receives this text's check result. A null text or a
+    // length of 0xFFFFFFFF makes no check and leaves `check` as it was.
+    char *terminate_keeping(char *text, std::uint32_t length, std::int32_t &check);
+
+    // As terminate(), with the checks given instead, made in order, all of
+    // which must pass; when the byte's turn comes to go back, `recheck` must
+    // pass once more (a region at null needs none), else the terminator
+    // stays, as a refused region is never written.
+    char *terminate_rechecked(char *text, std::uint32_t length, std::initializer_list<Region> checks,
+                              Region recheck);
     // Validated termination, for entry points that report a caller text
     // they may not read by the parameter's name: with checking on, the
     // text's `length` bytes must pass a read check first; then the text is
@@ -49,7 +70,7 @@ public:
     // must do nothing the second time.
     template <class Group>
     void add(Group &group) {
-        push({nullptr, &group, [](void *g) { static_cast<Group *>(g)->put_back(); }, 0});
+        push({nullptr, &group, [](void *g) { static_cast<Group *>(g)->put_back(); }, 0, {}});
     }
 
     // Puts back everything borrowed so far, last first.
@@ -65,8 +86,10 @@ private:
         void *group;                  // a group
         void (*putBack)(void *group);  // and how it puts itself back
         char saved;
+        Region recheck;               // to pass before the byte goes back
     };
     void push(const Entry &entry);
+    char *borrow(char *text, std::uint32_t length, const Region &recheck);
 
     // More terminations than any entry point makes; exceeding it is a fault
     // in the entry point and stops the process rather than leave a byte.

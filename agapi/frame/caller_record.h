@@ -18,6 +18,15 @@ T load(const T *at) {
     return copy;
 }
 
+// A copy of the first `bytes` bytes of the caller's record at `at`, the
+// rest zero: for a record whose later fields the caller's version lacks.
+template <class T>
+T load_prefix(const T *at, std::size_t bytes) {
+    T copy{};
+    std::memcpy(static_cast<void *>(&copy), static_cast<const void *>(at), bytes < sizeof copy ? bytes : sizeof copy);
+    return copy;
+}
+
 // Element `i` of a caller's array of T, whatever its alignment.
 template <class T>
 T load_element(const T *array, std::uint32_t i) {

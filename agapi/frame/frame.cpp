@@ -15,12 +15,13 @@ bool sqlcode_negative(const sqlca *ca) {
     return ca != nullptr && load_at<std::int32_t>(ca, offsetof(sqlca, sqlcode)) < 0;
 }
 
-namespace {
-
 void set_code_and_tag(sqlca *ca, std::int32_t code, const Tag &tag) {
+    if (ca == nullptr) return;
     set_sqlcode(ca, code);
     std::memcpy(field_at(ca, offsetof(sqlca, sqlerrp)), tag.text, sizeof tag.text);
 }
+
+namespace {
 
 std::int32_t refuse(sqlca *ca, std::int32_t code, const Tag &tag) {
     set_code_and_tag(ca, code, tag);
@@ -36,9 +37,17 @@ bool app_data_ready(sqlca *ca) {
     return false;
 }
 
+bool app_data_ready_unreported() { return sqlo_create_init_app_data(kAppDataCode) == 0; }
+
 std::int32_t report_failure(sqlca *ca, std::int32_t code, const Tag &tag) {
-    if (sqloincaChkptr(ca) == 0 && ca != nullptr) set_code_and_tag(ca, code, tag);
+    if (sqloincaChkptr(ca) == 0) set_code_and_tag(ca, code, tag);
     return code;
+}
+
+std::int32_t report_no_memory_prepared(sqlca *ca, const Tag &tag) {
+    sqloinca(ca);
+    set_code_and_tag(ca, kSqlNoMemory, tag);
+    return kSqlNoMemory;
 }
 
 std::optional<std::int32_t> checked_refusal(sqlca *ca, const Tag &tag) {

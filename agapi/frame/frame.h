@@ -47,12 +47,25 @@ bool sqlcode_negative(const sqlca *ca);
 // set up: sqlcode is then -1022 and the entry point returns 0 at once.
 bool app_data_ready(sqlca *ca);
 
+// Standard frame, step 1, for an entry point that reports a failed
+// initialisation in its result alone: false when the application data
+// could not be set up; the sqlca is left as it was.
+bool app_data_ready_unreported();
+
+// Writes sqlcode and the tag into the caller's sqlca; a null sqlca stays
+// unwritten. For refusals that ask no system service first.
+void set_code_and_tag(sqlca *ca, std::int32_t code, const Tag &tag);
+
 // A failure the library reports itself: when the system lets the library
 // use the sqlca, sets sqlcode to `code` and the tag. Returns `code`.
 std::int32_t report_failure(sqlca *ca, std::int32_t code, const Tag &tag);
 
 // Memory-failure path: the -83 case of report_failure.
 inline std::int32_t report_no_memory(sqlca *ca, const Tag &tag) { return report_failure(ca, kSqlNoMemory, tag); }
+
+// Memory-failure path of the entry points that prepare the sqlca whatever
+// its state: sqloinca, then sqlcode -83 and the tag. Returns -83.
+std::int32_t report_no_memory_prepared(sqlca *ca, const Tag &tag);
 
 // Checked frame: initialisation, then the sqlca's own check. The nonzero
 // result of either is the entry point's result, the sqlca untouched;

@@ -81,7 +81,7 @@ std::int32_t sqluMakeMediaListNullTerminated(vrxMediaList **list, SavedBytes *sa
     if (count == 0 && allowEmpty == 0) return 0;
 
     const std::uint32_t entrySize = media_entry_size(media.mediaType);
-    if (entrySize == 0 || !fits_region(count, entrySize)) return 0;
+    if (entrySize == 0 || !fits_region(count, entrySize) || (count != 0 && media.entries == nullptr)) return 0;
     const std::uint32_t total = static_cast<std::uint32_t>(count) * entrySize;
     if (const std::int32_t check = check_result(media.entries, total, CheckMode::Terminate)) return check;
 
@@ -91,21 +91,90 @@ std::int32_t sqluMakeMediaListNullTerminated(vrxMediaList **list, SavedBytes *sa
     return terminate_entries(records, entries_with_texts(media), texts_of(media));
 }
 
-std::int32_t sqluRestoreMediaList(vrxMediaList **list, SavedBytes savedBytes, sqlca **ca,
-                                  std::int32_t /*expectedType*/, std::uint8_t allowEmpty) {
-    if (savedBytes.records == nullptr) return 0;
-    // The array is the library's own and is released whatever the checks
-    // say; a list that no longer passes them is not written.
-    const bool writable = *list != nullptr && passes_check(*list, sizeof(vrxMediaList), CheckMode::Terminate) &&
+namespace {
+
+// Puts the saved bytes back when the list, the array's first record and,
+// when `sqlcaToo`, the sqlca pass their checks; releases the array whatever
+// they say.
+void restore_list(vrxMediaList *list, SavedBytes savedBytes, sqlca *ca, std::uint8_t allowEmpty, bool sqlcaToo) {
+    const bool writable = list != nullptr && passes_check(list, sizeof(vrxMediaList), CheckMode::Terminate) &&
                           passes_check(savedBytes.records, sizeof(SavedByte), CheckMode::Terminate) &&
-                          passes_check(*ca, sizeof(sqlca), CheckMode::Terminate);
+                          (!sqlcaToo || passes_check(ca, sizeof(sqlca), CheckMode::Terminate));
     if (writable) {
-        const vrxMediaList media = load(*list);
+        const vrxMediaList media = load(list);
         if (allowEmpty != 0 || media.entryCount != 0)
             put_back_entries(savedBytes.records, std::min(entries_with_texts(media), savedBytes.count),
                              texts_of(media));
     }
     scratch_release(savedBytes.records);
+}
+
+}  // namespace
+
+std::int32_t sqluRestoreMediaList(vrxMediaList **list, SavedBytes savedBytes, sqlca **ca,
+                                  std::int32_t /*expectedType*/, std::uint8_t allowEmpty) {
+    // The array is the library's own and is released whatever the checks
+    // say; a list that no longer passes them is not written.
+    if (savedBytes.records != nullptr) restore_list(*list, savedBytes, *ca, allowEmpty, true);
+    return 0;
+}
+
+MediaListSlot MediaListSlot::copy_target(vrxMediaList *list, sqlca *ca, CheckMode mode) {
+    MediaListSlot slot(list, ca, 0);
+    slot.copyTarget_ = true;
+    slot.copyTargetMode_ = mode;
+    return slot;
+}
+
+bool MediaListSlot::copy_target_usable() const {
+    if (list_ == nullptr || !passes_check(list_, sizeof *list_, copyTargetMode_)) return false;
+    const char type = load(list_).mediaType;
+    return type == VRX_MEDIA_LOCAL || type == VRX_MEDIA_VENDOR;
+}
+
+std::int32_t MediaListSlot::terminate() {
+    if (copyTarget_) {
+        if (!copy_target_usable()) return 0;
+        expectedType_ = static_cast<unsigned char>(load(list_).mediaType);
+    }
+    return sqluMakeMediaListNullTerminated(&list_, &saved_, &ca_, expectedType_, allowEmpty_);
+}
+
+std::int32_t MediaListSlot::terminate_inline(const ScratchSite &site, bool *noArray) {
+    if (list_ == nullptr || !passes_check(list_, sizeof *list_, CheckMode::Terminate)) return 0;
+    const vrxMediaList media = load(list_);
+    const std::int32_t count = media.entryCount;
+    if (static_cast<unsigned char>(media.mediaType) != expectedType_ || count == 0) return 0;
+    const std::uint32_t entrySize = media_entry_size(media.mediaType);
+    if (!fits_region(count, entrySize) || media.entries == nullptr) return 0;
+    if (!passes_check(media.entries, static_cast<std::uint32_t>(count) * entrySize, CheckMode::Terminate)) return 0;
+
+    SavedByte *records = request_saved_bytes(static_cast<std::uint32_t>(count), site);
+    if (records == nullptr) {
+        *noArray = true;
+        return 0;
+    }
+    saved_ = {records, count};
+    inline_ = true;
+    return terminate_entries(records, entries_with_texts(media), texts_of(media));
+}
+
+void MediaListSlot::put_back() {
+    if (saved_.records == nullptr) return;
+    if (copyTarget_ && !copy_target_usable())
+        scratch_release(saved_.records);
+    else if (inline_)
+        restore_list(list_, saved_, nullptr, 0, false);
+    else
+        sqluRestoreMediaList(&list_, saved_, &ca_, expectedType_, allowEmpty_);
+    saved_ = {};
+}
+
+std::int32_t terminate_lists(Borrowed &borrowed, std::initializer_list<MediaListSlot *> lists) {
+    for (MediaListSlot *list : lists) {
+        borrowed.add(*list);
+        if (const std::int32_t result = list->terminate()) return result;
+    }
     return 0;
 }
 

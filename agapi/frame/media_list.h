@@ -6,6 +6,9 @@
 
 #include <cstdint>
 
+#include <initializer_list>
+
+#include "frame/borrowed.h"
 #include "frame/saved_bytes.h"
 #include "vrxagapi/media.h"
 
@@ -42,5 +45,58 @@ std::int32_t sqluMakeMediaListNullTerminated(vrxMediaList **list, SavedBytes *sa
 // `expectedType` is not used.
 std::int32_t sqluRestoreMediaList(vrxMediaList **list, SavedBytes savedBytes, sqlca **ca,
                                   std::int32_t expectedType, std::uint8_t allowEmpty);
+
+// One media list of an entry point: the caller's list, the slot of its
+// saved-byte array (empty until the array is made) and how the list is
+// terminated and put back. Joined to the entry point's Borrowed, it goes
+// back in its turn with sqluRestoreMediaList, which releases the array.
+class MediaListSlot {
+public:
+    MediaListSlot(vrxMediaList *list, sqlca *ca, char expectedType, std::uint8_t allowEmpty = 0)
+        : list_(list), ca_(ca), expectedType_(static_cast<unsigned char>(expectedType)), allowEmpty_(allowEmpty) {}
+    // A load's copy target: handled only when non-null, passing a 12-byte
+    // check in `mode`, and of type 'L' or 'O', terminated as its own type.
+    // The same conditions hold again before its bytes go back; when they
+    // fail, its array is released without writing.
+    static MediaListSlot copy_target(vrxMediaList *list, sqlca *ca, CheckMode mode);
+
+    MediaListSlot(const MediaListSlot &) = delete;
+    MediaListSlot &operator=(const MediaListSlot &) = delete;
+    ~MediaListSlot() { put_back(); }
+
+    // sqluMakeMediaListNullTerminated with this list's type.
+    std::int32_t terminate();
+
+    // The positional export and import forms' own steps: no sqlca check;
+    // a list that is null, fails its record or entry check, is of another
+    // type, or has no entries (or a count no region can hold) is passed on
+    // untouched without error. Otherwise its entries are terminated with an
+    // array requested at `site`. Returns the last entry's check; sets
+    // `*noArray` when the request failed, leaving the report to the caller.
+    std::int32_t terminate_inline(const ScratchSite &site, bool *noArray);
+
+    // Writes the saved bytes back and releases the array, once. A list
+    // terminated inline goes back without the sqlca check of
+    // sqluRestoreMediaList, as its termination made none.
+    void put_back();
+
+private:
+    MediaListSlot(MediaListSlot &&) = default;
+    bool copy_target_usable() const;
+
+    vrxMediaList *list_;
+    sqlca *ca_;
+    std::int32_t expectedType_;
+    std::uint8_t allowEmpty_;
+    bool copyTarget_ = false;
+    bool inline_ = false;
+    CheckMode copyTargetMode_{};
+    SavedBytes saved_{};
+};
+
+// Terminates the lists in the order given, each joining `borrowed` first so
+// that they go back last first with everything terminated after them.
+// Stops at the first nonzero result and returns it.
+std::int32_t terminate_lists(Borrowed &borrowed, std::initializer_list<MediaListSlot *> lists);
 
 }  // namespace vrx

@@ -10,4 +10,11 @@ bool entry_tracing_on();
 // Exit records are wanted when the word at byte 0x54 has a bit of 0x8002.
 bool exit_tracing_on();
 
+// A traced entry point reports its entry before the initialisation and its
+// exit, with the result it returns, after its clean-up on every path; the
+// flags are read anew at each point.
+void trace_entry(std::uint32_t functionId);
+// Returns `result`, so that the entry point can return what it reported.
+std::int32_t trace_exit(std::uint32_t functionId, std::int32_t result);
+
 }  // namespace vrx

@@ -34,6 +34,7 @@ inline constexpr Message kMessages[] = {
     {-2302, "22532", "The index list is not valid.", "A list of names is not valid."},
     {-2306, "42705", "The table cannot be found.", "A table that does not exist was named."},
     {-2550, "58031", "No backup image matches the timestamp.", "The object asked for is not available."},
+    {-3025, "58029", "The data file cannot be found.", "An input file is not available."},
     {-5130, "22024", "The configuration token is not known.", "A value is not valid."},
 };
 

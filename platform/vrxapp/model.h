@@ -20,10 +20,18 @@ struct DbConfig {
     std::map<std::uint16_t, std::uint32_t> numbers;
 };
 
+// The data files that exports write and loads read, by name, with the
+// number of rows each holds; and the row count of the last load.
+struct DataFiles {
+    std::map<std::string, std::int32_t> rows;
+    std::int32_t lastLoadRows = 0;
+};
+
 struct Model {
     std::map<std::string, DbConfig> configs;  // by alias, upper case
     DbDirectory directory;
     BackupImages backups;
+    DataFiles files;
     History history;
     InstanceState instance;
     DbConfig instanceConfig;

@@ -126,6 +126,8 @@ struct Row {
     std::int32_t noMemory = -83;      // the result of a scratch failure
     std::int32_t noMemoryCode = -83;  // and its sqlcode (the sqlca untouched for a row without tags)
     std::int32_t coreResult = 4711;   // what the hooked core returns
+    bool resultIsCores = true;        // false: the result is the library's own status, 0 on a valid call
+    bool reportsAlways = false;       // a scratch failure is reported whatever sqloincaChkptr would say
 };
 
 // The rows of a family register themselves.

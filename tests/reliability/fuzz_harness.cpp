@@ -76,7 +76,7 @@ std::int32_t invoke(const std::uintptr_t *a) {
     return apply(F, a, std::make_index_sequence<arity(F)>{});
 }
 
-enum class Frame { standard, guarded, checked, noinit, forward, library };
+enum class Frame { standard, guarded, checked, unreported, noinit, forward, library };
 struct Entry {
     const char *name;
     std::int32_t (*call)(const std::uintptr_t *);

@@ -1,0 +1,233 @@
+// Data movement, beyond what the conformance loop shows: the order and
+// modes of the text checks (so the order of texts and lists), whose result
+// each form returns when a check refuses, the load's clean-up re-checks,
+// the trace records, the export's version threshold, and the stand-in's
+// files. The calls are the conformance rows' valid calls.
+#include <utility>
+
+#include "conformance/conformance.h"
+#include "vrxplatform/datamove.h"
+
+using namespace vrxtest;
+using namespace vrxtest::conformance;
+
+namespace {
+
+class DataMovementTest : public PlatformTest {
+protected:
+    void TearDown() override {
+        vrxstub_set_trace_word(0x248, 0);
+        vrxstub_set_trace_word(0x54, 0);
+        PlatformTest::TearDown();
+    }
+};
+
+constexpr std::int32_t kCoreResult = 4711;
+constexpr std::int32_t kRefused = 77;
+
+const char *core_of(const std::string &name) {
+#define VRX_ENTRY(upper, mixed, bytes, core, ...) \
+    if (name == #upper) return #core;
+#include "frame/entry_points.inc"
+#undef VRX_ENTRY
+    return "";
+}
+
+// Runs the row of `name` with checking on: `before` sees the storage just
+// before the call, `during` the core call. Returns the result.
+std::int32_t run(Arena &a, const std::string &name, const std::function<void(Arena &)> &before = {},
+                 const std::function<void(const vrxstub_call &)> &during = {}) {
+    vrxstub_set_ptr_check(1);
+    a.beforeCall = [&] {
+        if (before) before(a);
+    };
+    CoreHook hook(core_of(name), CoreHook::mayNotRun, [&](const vrxstub_call &c) {
+        if (during) during(c);
+        return kCoreResult;
+    });
+    return find_row(name)->call(a);
+}
+
+// The checks of texts and list entry texts, in order, as "length/mode".
+std::string text_checks(const Arena &a) {
+    std::string out;
+    for (const vrxstub_call &c : calls("sqlagcptr_real"))
+        if (a.describe(c.args[0])[0] == '\'')
+            out += (out.empty() ? "" : " ") + std::to_string(c.args[1]) + "/" + std::to_string(c.args[2]);
+    return out;
+}
+
+// Texts of lengths 1, 2, 3 are checked for 2, 3, 4 bytes, list entries'
+// texts for 17, a load's nested texts for 8 (N1) and 2 to 7 (P1 to P6);
+// after the core, the load's re-checks.
+TEST_F(DataMovementTest, ChecksInTheOrderOfTextsAndLists) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"SQLGEXPT", "4/3 3/3 2/3"},
+        {"SQLGEXPR", "17/3 17/3 3/3 4/3 2/3"},
+        {"VRXGEXPORT", "17/3 17/3 17/3 17/3 2/3 3/3 4/3"},
+        {"SQLGIMPT", "4/3 3/3 2/3"},
+        {"SQLGIMPR", "17/3 3/3 4/3 2/3"},
+        {"VRXGIMPORT", "17/3 17/3 2/3 3/3 4/3"},
+        {"SQLGLOAD", "17/3 17/3 17/3 17/3 2/1 2/3 3/1 3/3 4/1 4/3 4/1 3/1 2/1"},
+        {"VRXGLOAD", "17/3 17/3 17/3 17/3 17/3 1/3 2/3 2/3 3/3 3/3 4/3 8/3 2/3 3/3 4/3 5/3 6/3 7/3 3/3 2/3 1/3"},
+        {"SQLGQRY", "2/3 3/3"},
+        {"VRXGLOADQUERY", "3/3 2/3"},
+    };
+    for (const auto &[name, expected] : cases) {
+        SCOPED_TRACE(name);
+        vrxstub_reset();
+        Arena a(Layout::Aligned);
+        run(a, name);
+        EXPECT_EQ(text_checks(a), expected);
+    }
+}
+
+// One text's check refused with a result of its own: what comes back, and
+// whether the core ran. The refused text stays as it was.
+TEST_F(DataMovementTest, WhoseResultComesBackWhenATextIsRefused) {
+    const struct Case {
+        const char *name;
+        std::size_t text;  // its length; the check is of length + 1 bytes, mode 3
+        int spot;          // 0: a text; 1: the first lists' entries, whose last check ends the call
+        std::int32_t result;
+        bool core;
+        std::int32_t sqlcode;
+    } cases[] = {
+        {"SQLGEXPT", 2, 0, kCoreResult, true, 0},    {"SQLGEXPR", 2, 0, 0, true, 0},
+        {"SQLGEXPR", 1, 0, kRefused, true, 0},       {"VRXGEXPORT", 2, 0, kRefused, false, -83},
+        {"SQLGIMPT", 1, 0, kCoreResult, true, 0},    {"SQLGIMPR", 1, 0, kRefused, true, 0},
+        {"SQLGIMPR", 3, 0, 0, true, 0},              {"VRXGIMPORT", 2, 0, kCoreResult, true, 0},
+        {"SQLGLOAD", 1, 0, kCoreResult, true, 0},    {"SQLGQRY", 2, 0, kRefused, true, 0},
+        {"SQLGQRY", 1, 0, 0, true, 0},               {"VRXGLOADQUERY", 1, 0, kRefused, true, 0},
+        {"VRXGLOADQUERY", 2, 0, 0, true, 0},         {"SQLGEXPR", 16, 1, kRefused, false, 0},
+        {"SQLGIMPR", 16, 1, kRefused, false, 0},     {"VRXGEXPORT", 16, 1, kRefused, false, 0},
+        {"VRXGIMPORT", 16, 1, kRefused, false, 0},   {"SQLGLOAD", 16, 1, kRefused, false, 0},
+        {"VRXGLOAD", 16, 1, kRefused, false, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " text " + std::to_string(c.text));
+        vrxstub_reset();
+        Arena a(Layout::Aligned);
+        EXPECT_EQ(run(a, c.name, [&](Arena &at) {
+                      vrxstub_refuse_region_with(at.text(c.text, c.spot), std::uint32_t(c.text + 1), 3, kRefused);
+                  }),
+                  c.result);
+        EXPECT_EQ(count_calls(core_of(c.name)), c.core ? 1u : 0u);
+        EXPECT_EQ(a.ca()->sqlcode, c.sqlcode);
+        EXPECT_EQ(std::string(a.ca()->sqlerrp, c.sqlcode != 0 ? 8 : 0), c.sqlcode != 0 ? "VRXGEXPR" : "");
+        EXPECT_TRUE(a.unchanged_except({a.sqlca_span()}));
+    }
+}
+
+// A load record refused by its read check gives -3223, the sqlca untouched.
+TEST_F(DataMovementTest, RefusedLoadRecord) {
+    Arena a(Layout::Aligned);
+    vrxgLoadParms *record = nullptr;
+    vrxstub_set_ptr_check(1);
+    a.beforeCall = [&] { vrxstub_refuse_region_with(record, 0, 1, kRefused); };
+    EXPECT_EQ(a.call(vrxgLoad, 9050000u, record = a.record(vrxgLoadParms{}), a.ca()), -3223);
+    EXPECT_EQ(count_calls("vrxLoad"), 0u);
+    EXPECT_TRUE(a.unchanged_except());
+}
+
+// A region refused by its re-check after the core ran keeps its terminator.
+TEST_F(DataMovementTest, CleanUpRechecks) {
+    const struct Case {
+        const char *name;
+        std::size_t text;  // the text 'A'..., of this length, on shared text `spot`
+        int spot;
+        std::function<void(const vrxstub_call &, Arena &)> refuse;
+    } cases[] = {
+        {"SQLGLOAD", 1, 0, [](const vrxstub_call &, Arena &a) { vrxstub_refuse_region(a.text(1), 2, 1); }},
+        {"VRXGLOAD", 1, 0, [](const vrxstub_call &, Arena &a) { vrxstub_refuse_region(a.text(1), 1, 3); }},
+        {"VRXGLOAD", 7, 3,
+         [](const vrxstub_call &c, Arena &) { vrxstub_refuse_region(arg<vrxLoadParms *>(c, 1)->nested1, 0, 3); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        vrxstub_reset();
+        Arena a(Layout::Aligned);
+        char *text = nullptr;
+        run(a, c.name, [&](Arena &at) { text = at.text(c.text, c.spot); },
+            [&](const vrxstub_call &call) { c.refuse(call, a); });
+        EXPECT_EQ(text[c.text], '\0');
+        EXPECT_TRUE(a.unchanged_except({a.sqlca_span(), {text + c.text, 1}}));
+    }
+}
+
+// Entry before the initialisation when bit 0x1 of word 0x248 is set; exit,
+// with the result, when word 0x54 has 0x8000 or 0x0002; also after a
+// failed initialisation.
+TEST_F(DataMovementTest, TraceRecords) {
+    const struct Case {
+        const char *name;
+        std::uint32_t id, entryWord, exitWord;
+        bool initFails;
+        std::int32_t result;
+        const char *first, *last;
+    } cases[] = {
+        {"SQLGLOAD", 0x1C930069, 1, 0x8000, false, kCoreResult, "pdtEntry", "sqltExit"},
+        {"VRXGLOAD", 0x1C93006A, 1, 0x0002, false, kCoreResult, "pdtEntry", "sqltExit"},
+        {"SQLGLOAD", 0x1C930069, 0, 0x8000, true, 0, "sqlo_create_init_app_data", "sqltExit"},
+        {"VRXGLOAD", 0x1C93006A, 1, 0x0002, true, -1022, "pdtEntry", "sqltExit"},
+        {"VRXGLOAD", 0x1C93006A, 0xFFFFFFFE, 0x7FFD, false, kCoreResult, "sqlo_create_init_app_data", "sqlofmblkEx"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.exitWord));
+        vrxstub_reset();
+        vrxstub_set_trace_word(0x248, c.entryWord);
+        vrxstub_set_trace_word(0x54, c.exitWord);
+        vrxstub_set_init_result(c.initFails ? -1 : 0);
+        Arena a(Layout::Aligned);
+        EXPECT_EQ(run(a, c.name), c.result);
+        EXPECT_EQ(calls().front().name, std::string(c.first));
+        EXPECT_EQ(calls().back().name, std::string(c.last));
+        for (const vrxstub_call &call : calls("pdtEntry")) EXPECT_EQ(arg<std::uint32_t>(call, 0), c.id);
+        for (const vrxstub_call &call : calls("sqltExit")) {
+            EXPECT_EQ(arg<std::uint32_t>(call, 0), c.id);
+            EXPECT_EQ(arg<std::int32_t>(call, 1), c.result);
+        }
+    }
+}
+
+// Below version 9000000 the second pair of export lists is not read.
+// The record handed over ends where those lists would begin.
+TEST_F(DataMovementTest, ExportSecondListsFromVersion9000000) {
+    CallerStorage mem;
+    const std::size_t prefix = offsetof(vrxgExportParms, piPathList2);
+    auto *params = static_cast<vrxgExportParms *>(std::memset(mem.room(prefix), 0, prefix));
+    CoreHook hook("vrxExport", [](const vrxstub_call &c) {
+        const auto *core = arg<const vrxExportParms *>(c, 1);
+        return core->pathList2 == nullptr && core->locationList2 == nullptr ? 0 : -1;
+    });
+    EXPECT_EQ(vrxgExport(8999999, params, mem.ca()), 0);
+}
+
+// A 16-bit value reaches the core sign-extended.
+TEST_F(DataMovementTest, SixteenBitValuesSignExtended) {
+    CoreHook hook("sqluexpt_api", [](const vrxstub_call &c) { return arg<std::int32_t>(c, 6); });
+    EXPECT_EQ(sqlgexpt(0, 0, 0, nullptr, nullptr, kHigh | 0xFFFF, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr),
+              -1);
+}
+
+// The stand-in: an export writes its file, a load from it reports the same
+// rows, a load query the last load's; an unknown file gives -3025.
+TEST_F(DataMovementTest, StandInFiles) {
+    CallerStorage mem;
+    sqlca *ca = mem.ca();
+    vrxMediaList source{'S', {}, 1, mem.place(vrxLocationEntry{8, "DATA.DEL#"})};
+    vrxgLoadParms load{};
+    load.piSourceList = &source;
+    vrxgExportParms exportParms{};
+    exportParms.piText1 = mem.text("DATA.DEL");
+    exportParms.iText1Len = 8;
+    vrxgLoadQueryParms query{};
+    auto rows = [&](std::int32_t result) { return result == 0 ? std::exchange(ca->sqlerrd[2], 0) : result; };
+    EXPECT_EQ(rows(vrxgLoad(9050000, &load, ca)), -3025);
+    EXPECT_EQ(rows(vrxgExport(9050000, &exportParms, ca)), 25);
+    EXPECT_EQ(rows(vrxgLoad(9050000, &load, ca)), 25);
+    EXPECT_EQ(rows(vrxgLoadQuery(9050000, &query, ca)), 25);
+}
+
+}  // namespace
