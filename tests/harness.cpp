@@ -103,17 +103,6 @@ std::int32_t VRX_CDECL CoreHook::trampoline(const vrxstub_call *call, void *cont
     return self->body_(*call);
 }
 
-void expect_failed_initialisation(CallerStorage &mem, sqlca *ca, const std::function<std::int32_t()> &call) {
-    vrxstub_reset();
-    vrxstub_set_init_result(-1);
-    *ca = sqlca{};
-    mem.snapshot();
-    EXPECT_EQ(call(), 0);
-    EXPECT_EQ(ca->sqlcode, -1022);
-    EXPECT_TRUE(mem.unchanged_except({{&ca->sqlcode, 4}}));
-    EXPECT_EQ(calls().size(), 1u) << "only the initialisation is called";
-}
-
 ::testing::AssertionResult reports_no_memory(const sqlca &ca, const char *tag8) {
     if (ca.sqlcode != -83) return ::testing::AssertionFailure() << "sqlcode " << ca.sqlcode << ", not -83";
     if (std::memcmp(ca.sqlerrp, tag8, 8) != 0)

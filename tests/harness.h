@@ -121,10 +121,6 @@ private:
 
 // --- faults ------------------------------------------------------------------------
 
-// Initialisation that fails: `call` returns 0, sets only the sqlcode and
-// calls nothing else.
-void expect_failed_initialisation(CallerStorage &mem, sqlca *ca, const std::function<std::int32_t()> &call);
-
 // The sqlca as the library leaves it on a memory failure.
 ::testing::AssertionResult reports_no_memory(const sqlca &ca, const char *tag8);
 

@@ -2,7 +2,6 @@
 // show: the numbers that are sign-extended, copying through a stored
 // address (each refusal, the upward copy) and copying overlapping memory.
 #include <cstring>
-#include <tuple>
 
 #include "harness.h"
 #include "vrxplatform/appsvc.h"
@@ -12,16 +11,6 @@ using namespace vrxtest;
 namespace {
 
 class AppServicesTest : public PlatformTest {};
-
-// A pointer check as the core support function received it: region, length, mode.
-using Check = std::tuple<const void *, std::uint32_t, std::uint32_t>;
-
-std::vector<Check> checks_made() {
-    std::vector<Check> out;
-    for (const vrxstub_call &c : calls("sqlagcptr_real"))
-        out.emplace_back(arg<const void *>(c, 0), arg<std::uint32_t>(c, 1), arg<std::uint32_t>(c, 2));
-    return out;
-}
 
 // 0xFFFF reaches the service or core as -1 where the number is signed. A
 // forward asks for nothing else, though checking is on and the

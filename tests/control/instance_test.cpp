@@ -2,7 +2,6 @@
 // caps, the start options' flag and selector, the remote flag, a refused
 // instance record and missing records, and the instance name's blank-fill.
 #include <cstring>
-#include <tuple>
 
 #include "harness.h"
 #include "vrxplatform/instance.h"
@@ -12,15 +11,6 @@ using namespace vrxtest;
 namespace {
 
 class InstanceTest : public PlatformTest {};
-
-// The pointer checks made: region, length, mode.
-using Check = std::tuple<const void *, std::uint32_t, std::uint32_t>;
-std::vector<Check> checks_made() {
-    std::vector<Check> out;
-    for (const vrxstub_call &c : calls("sqlagcptr_real"))
-        out.emplace_back(arg<const void *>(c, 0), arg<std::uint32_t>(c, 1), arg<std::uint32_t>(c, 2));
-    return out;
-}
 
 // A caller text and its length; an 'x' its length leaves out follows it.
 struct Text {
