@@ -194,23 +194,7 @@ public:
             put(line_, value);
         return *this;
     }
-    // `count` texts from `texts`.
-    Fields &texts(const char *name, char *const *texts, std::int64_t count) {
-        start(name);
-        if (texts == nullptr) {
-            line_.add("null");
-            return *this;
-        }
-        line_.add("[");
-        for (std::int64_t i = 0; i < count && i < 64; ++i) {
-            if (i != 0) line_.add(", ");
-            put(line_, texts[i]);
-        }
-        line_.add("]");
-        return *this;
-    }
-
-    // `count` records from `items`.
+    // `count` texts or records from `items`.
     template <class T>
     Fields &list(const char *name, const T *items, std::int64_t count, bool named = true) {
         if (named) start(name);
@@ -221,7 +205,10 @@ public:
         line_.add("[");
         for (std::int64_t i = 0; i < count && i < 64; ++i) {
             if (i != 0) line_.add(", ");
-            put(line_, items + i);
+            if constexpr (std::is_same_v<T, char *>)
+                put(line_, items[i]);
+            else
+                put(line_, items + i);
         }
         line_.add("]");
         return *this;

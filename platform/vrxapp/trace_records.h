@@ -57,9 +57,9 @@ inline void vrx_describe(Fields &f, const vrxDatabaseRestartStruct &r) {
 }
 
 // Recovery
-inline void vrx_describe(Fields &f, const vrxNameList &r) { f.texts("names", r.names, r.count); }
+inline void vrx_describe(Fields &f, const vrxNameList &r) { f.list("names", r.names, r.count); }
 inline void vrx_describe(Fields &f, const vrxLocationList &r) {
-    f.texts("locations", r.locations, r.count)("mediaType", r.mediaType);
+    f.list("locations", r.locations, r.count)("mediaType", r.mediaType);
 }
 inline void vrx_describe(Fields &f, const vrxTablespaceEntry &r) { f("length", r.length)("text", r.text); }
 inline void vrx_describe(Fields &f, const vrxTablespaceList &r) {
