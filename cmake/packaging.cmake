@@ -24,6 +24,7 @@ if(WIN32)
 
     set(stage ${CMAKE_BINARY_DIR}/windows-package/VRXAGAPI-${PROJECT_VERSION})
     set(zip ${CMAKE_BINARY_DIR}/VRXAGAPI-${PROJECT_VERSION}-windows-i686.zip)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/windows-package)
     add_custom_target(windows-package
         COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage} ${zip}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/bin ${stage}/lib ${stage}/include/vrxagapi
