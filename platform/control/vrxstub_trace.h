@@ -2,21 +2,22 @@
 // "-" for standard error), every core and service call of the stand-ins
 // writes one line when it returns:
 //
-//     sqlfxdb("SAMPLE", 1, {token=4, reserved=0, value=@0x7ffc...}, sqlca) -> 0, sqlcode 0
+//     sqlfxdb("SAMPLE", 1, [{token=4, value=@0x7ffc...}], sqlca) -> 0, sqlcode 0
 //
 // Each argument is shown by a formatter chosen by its type: numbers in
 // decimal, texts quoted up to their NUL (fixed-width fields without their
 // padding blanks), a number behind a pointer as &number, an sqlca as `sqlca`
 // (its sqlcode ends the line), a record by its fields (for the record types
 // that have a vrx_describe overload, found by argument-dependent lookup),
-// any other pointer as its address. The line is made when the call returns, while the
-// library still holds the caller's texts terminated: inputs show what the
-// core received, output fields what it wrote. An output buffer the caller
-// provides, marked vrxstub::output(p) by the stand-in, shows its address
-// only, since it holds nothing readable before the core writes it; a text
-// read at a fixed width without terminator is marked vrxstub::fixed(p, n);
-// an array of records whose length another argument gives is marked
-// vrxstub::list(p, count).
+// any other pointer as its address.
+//
+// The line is made when the call returns, while the library still holds
+// the caller's texts terminated: inputs show what the core received, output
+// fields what it wrote. A stand-in marks three kinds of argument: an output
+// buffer of the caller's, vrxstub::output(p), shown by its address since it
+// holds nothing readable before the core writes it; a text read at a fixed
+// width without terminator, vrxstub::fixed(p, n); an array of records whose
+// length another argument gives, vrxstub::list(p, count).
 #pragma once
 
 #include <cinttypes>

@@ -7,7 +7,8 @@
 //
 //     return core_call(__func__, dbAlias, ca, [&] { return finish(ca, 0); });
 //
-// An output buffer of the caller's is passed as vrxstub::output(buffer).
+// An output buffer of the caller's is passed as vrxstub::output(buffer), an
+// array whose length another argument gives as vrxstub::list(items, count).
 #pragma once
 
 #include <cstdint>
