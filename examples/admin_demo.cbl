@@ -16,7 +16,8 @@
       *> and unquiesce, detach, stop); the instance (its configuration
       *> updated, read back and reset; a node catalogued, listed and
       *> uncatalogued); a call that fails on purpose, and the texts of
-      *> its SQLCODE and SQLSTATE.
+      *> its SQLCODE and SQLSTATE; statistics and reorganisation of a
+      *> table, with a statistics call the library refuses on purpose.
 
        DATA DIVISION.
        WORKING-STORAGE SECTION.
@@ -80,6 +81,7 @@
        COPY "restore.cpy".
        COPY "textlist.cpy".
        COPY "messages.cpy".
+       COPY "maintenance.cpy".
        01 TABLESPACE-ENTRIES.
           05 TABLESPACE-ENTRY      OCCURS 2 TIMES.
              COPY "textent.cpy" REPLACING LEADING ==TXT== BY ==TSE==.
@@ -171,6 +173,12 @@
 
            DISPLAY "Messages"
            PERFORM MESSAGES-OF-A-FAILURE
+
+           DISPLAY "Statistics and reorganisation of "
+               FUNCTION TRIM(RS-TABLE-NAME)
+           PERFORM RUNSTATS-TABLE
+           PERFORM RUNSTATS-EMPTY-GROUP
+           PERFORM REORG-TABLE
 
            PERFORM FINISH
            STOP RUN.
@@ -465,12 +473,7 @@
            MOVE SPACES TO API-ACTION
            STRING "uncatalogue " FUNCTION TRIM(MSG-ALIAS)
                DELIMITED BY SIZE INTO API-ACTION
-           PERFORM REPORT-CALL
-           IF SQLCODE < 0
-               SUBTRACT 1 FROM CALLS-FAILED
-           ELSE
-               ADD 1 TO CALLS-FAILED
-           END-IF
+           PERFORM REPORT-CALL-MEANT-TO-FAIL
 
            MOVE LOW-VALUES TO MSG-TEXT
            CALL "sqlgintp" USING BY VALUE MSG-LINE-WIDTH MSG-BUFFER-SIZE
@@ -494,6 +497,96 @@
            STRING "text of SQLSTATE " SQLSTATE
                DELIMITED BY SIZE INTO API-ACTION
            PERFORM REPORT-RESULT.
+
+      *> Collects statistics on two columns and one index of the
+      *> table; the stand-in reports in SQLERRD how many column,
+      *> distribution, group and index names it received.
+       RUNSTATS-TABLE.
+           PERFORM SET-RUNSTATS-PARMS
+           CALL "vrxgRunstats" USING BY VALUE API-VERSION
+                                     BY REFERENCE RUNSTATS-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGRUNSTATS" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "statistics of " FUNCTION TRIM(RS-TABLE-NAME)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE SQLERRD(1) TO RS-COUNTS-SHOWN(1)
+           MOVE SQLERRD(2) TO RS-COUNTS-SHOWN(2)
+           MOVE SQLERRD(3) TO RS-COUNTS-SHOWN(3)
+           MOVE SQLERRD(4) TO RS-COUNTS-SHOWN(4)
+           DISPLAY "         names received: "
+               FUNCTION TRIM(RS-COUNTS-SHOWN(1)) " columns, "
+               FUNCTION TRIM(RS-COUNTS-SHOWN(2)) " distributions, "
+               FUNCTION TRIM(RS-COUNTS-SHOWN(3)) " group names, "
+               FUNCTION TRIM(RS-COUNTS-SHOWN(4)) " index".
+
+      *> The same with a column group of no names, which the library
+      *> refuses on purpose before calling the database manager: it
+      *> names the offending field in SQLERRMC, its length in SQLERRML.
+      *> Only a success would count as a failed step.
+       RUNSTATS-EMPTY-GROUP.
+           PERFORM SET-RUNSTATS-PARMS
+           SET RSG-NAMES TO ADDRESS OF RS-COLUMN-LIST
+           SET RSG-NAME-LENS TO ADDRESS OF RS-INDEX-LENGTHS
+           MOVE 0 TO RSG-SIZE
+           SET RS-GROUP-ADDRESS TO ADDRESS OF RS-GROUP-RECORD
+           SET RS-GROUPS TO ADDRESS OF RS-GROUP-LIST
+           MOVE 1 TO RS-GROUP-COUNT
+           CALL "vrxgRunstats" USING BY VALUE API-VERSION
+                                     BY REFERENCE RUNSTATS-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGRUNSTATS" TO API-NAME
+           MOVE "statistics, a group of none" TO API-ACTION
+           PERFORM REPORT-CALL-MEANT-TO-FAIL
+           MOVE SQLERRML TO RS-TOKEN-LEN-SHOWN
+           DISPLAY "         token """ SQLERRMC(1:SQLERRML) """ ("
+               FUNCTION TRIM(RS-TOKEN-LEN-SHOWN) " bytes)".
+
+      *> The statistics record: the table, two columns, one index.
+       SET-RUNSTATS-PARMS.
+           INITIALIZE RUNSTATS-PARMS RS-COLUMN-RECORDS
+           SET RS-TABLE TO ADDRESS OF RS-TABLE-NAME
+           COMPUTE RS-TABLE-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(RS-TABLE-NAME TRAILING))
+           SET RSC-NAME(1) TO ADDRESS OF RS-COLUMN-NAME-1
+           COMPUTE RSC-NAME-LEN(1) =
+               FUNCTION LENGTH(FUNCTION TRIM(RS-COLUMN-NAME-1 TRAILING))
+           SET RSC-NAME(2) TO ADDRESS OF RS-COLUMN-NAME-2
+           COMPUTE RSC-NAME-LEN(2) =
+               FUNCTION LENGTH(FUNCTION TRIM(RS-COLUMN-NAME-2 TRAILING))
+           SET RS-COLUMN-ADDRESS(1) TO ADDRESS OF RS-COLUMN(1)
+           SET RS-COLUMN-ADDRESS(2) TO ADDRESS OF RS-COLUMN(2)
+           SET RS-COLUMNS TO ADDRESS OF RS-COLUMN-LIST
+           MOVE 2 TO RS-COLUMN-COUNT
+           SET RS-INDEX-ADDRESS TO ADDRESS OF RS-INDEX-NAME
+           COMPUTE RS-INDEX-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(RS-INDEX-NAME TRAILING))
+           SET RS-INDEXES TO ADDRESS OF RS-INDEX-LIST
+           SET RS-INDEX-LENS TO ADDRESS OF RS-INDEX-LENGTHS
+           MOVE 1 TO RS-INDEX-COUNT
+           SET RS-DISTRIBUTIONS RS-GROUPS TO NULL.
+
+      *> Reorganises the table: type 1, the table's name and no index
+      *> or table space names.
+       REORG-TABLE.
+           INITIALIZE REORG-PARMS
+           MOVE 1 TO RO-TYPE
+           SET RO-TEXT-1 TO ADDRESS OF RS-TABLE-NAME
+           COMPUTE RO-TEXT-1-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(RS-TABLE-NAME TRAILING))
+           SET RO-TEXT-2 RO-TEXT-3 TO NULL
+           CALL "vrxgReorg" USING BY VALUE API-VERSION
+                                  BY REFERENCE REORG-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGREORG" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "reorganise " FUNCTION TRIM(RS-TABLE-NAME)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL.
 
       *> A message call's line: its result, counted as failed when
       *> negative; then its text, up to the NUL that ends it.
@@ -521,6 +614,16 @@
            PERFORM MAKE-LEADER
            MOVE SQLCODE TO CODE-SHOWN
            DISPLAY LEADER " SQLCODE " FUNCTION TRIM(CODE-SHOWN).
+
+      *> The line of a call meant to fail: it counts as failed only
+      *> when it succeeds.
+       REPORT-CALL-MEANT-TO-FAIL.
+           PERFORM REPORT-CALL
+           IF SQLCODE < 0
+               SUBTRACT 1 FROM CALLS-FAILED
+           ELSE
+               ADD 1 TO CALLS-FAILED
+           END-IF.
 
       *> The start of a transcript line: the action starts in column
       *> 10, or after the name when the name is longer than eight

@@ -14,6 +14,7 @@
 #include "vrxagapi/directory.h"
 #include "vrxagapi/control.h"
 #include "vrxagapi/appsvc.h"
+#include "vrxagapi/maintenance.h"
 #include "vrxagapi/instance.h"
 
 #endif

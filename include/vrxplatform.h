@@ -8,6 +8,7 @@
 #include "vrxplatform/directory.h"
 #include "vrxplatform/control.h"
 #include "vrxplatform/appsvc.h"
+#include "vrxplatform/maintenance.h"
 #include "vrxplatform/instance.h"
 
 #endif

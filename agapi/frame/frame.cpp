@@ -41,6 +41,27 @@ std::int32_t report_no_memory(sqlca *ca, const Tag &tag) {
     return kSqlNoMemory;
 }
 
+std::optional<std::int32_t> checked_refusal(sqlca *ca, const Tag &tag) {
+    if (const std::int32_t init = sqlo_create_init_app_data(kAppDataCode); init != 0) return init;
+    if (const std::int32_t usable = sqloincaChkptr(ca); usable != 0) return usable;
+    std::memcpy(field_at(ca, offsetof(sqlca, sqlerrp)), tag.text, sizeof tag.text);
+    return std::nullopt;
+}
+
+std::int32_t report_parameter(sqlca *ca, const char *name, std::int32_t result) {
+    const std::size_t length = std::strlen(name);
+    set_sqlcode(ca, kSqlBadParameter);
+    std::memcpy(field_at(ca, offsetof(sqlca, sqlerrmc)), name, length + 1);
+    store(ca, offsetof(sqlca, sqlerrml), static_cast<std::int16_t>(length));
+    return result;
+}
+
+std::int32_t report_scratch_failure(sqlca *ca, std::int32_t allocatorResult) {
+    set_sqlcode(ca, kSqlScratchFailed);
+    store(ca, offsetof(sqlca, sqlerrd), allocatorResult);
+    return allocatorResult;
+}
+
 std::optional<std::int32_t> guarded_refusal(sqlca *ca, const Tag &tag) {
     if (ca == nullptr) return kNoSqlca;
     if (sqlo_create_init_app_data(kAppDataCode) != 0) return refuse(ca, kSqlInitFailed, tag);

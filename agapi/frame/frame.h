@@ -19,6 +19,8 @@ constexpr std::int32_t kSqlInitFailed = -1022;
 constexpr std::int32_t kSqlNoMemory = -83;
 constexpr std::int32_t kSqlNoRecord = -1078;
 constexpr std::int32_t kNoSqlca = -1;
+constexpr std::int32_t kSqlBadParameter = -2032;
+constexpr std::int32_t kSqlScratchFailed = -2009;
 
 // The 8-byte name of an entry point that the library puts into sqlerrp.
 // A seven-letter tag keeps its terminating NUL as the eighth byte.
@@ -48,6 +50,21 @@ bool app_data_ready(sqlca *ca);
 // Memory-failure path: when the system lets the library use the sqlca,
 // sets sqlcode -83 and the tag. Returns -83, the entry point's result.
 std::int32_t report_no_memory(sqlca *ca, const Tag &tag);
+
+// Checked frame: initialisation, then the sqlca's own check. The nonzero
+// result of either is the entry point's result, the sqlca untouched;
+// otherwise the tag goes into sqlerrp before anything else and the call
+// may go on (empty).
+std::optional<std::int32_t> checked_refusal(sqlca *ca, const Tag &tag);
+
+// A parameter the entry point refuses: sqlcode -2032, the parameter's name
+// with its NUL in sqlerrmc and its length without the NUL in sqlerrml. The
+// sqlca has passed its check. Returns `result`, the entry point's result.
+std::int32_t report_parameter(sqlca *ca, const char *name, std::int32_t result);
+
+// A scratch request refused by the allocator: sqlcode -2009 and the
+// allocator's result in the first sqlerrd word. Returns that result.
+std::int32_t report_scratch_failure(sqlca *ca, std::int32_t allocatorResult);
 
 // Guarded frame for an entry point without a parameter record: a null
 // sqlca gives -1, a failed initialisation -1022 with the tag and sqlofica.

@@ -15,8 +15,21 @@ bool passes_check(const void *region, std::uint32_t length, CheckMode mode) {
 
 void *scratch_request(std::uint32_t size, const ScratchSite &site) {
     void *block = nullptr;
-    if (sqlogmblkEx(0, size, 0, &block, site.file, site.line, 0) != 0) return nullptr;
-    return block;
+    return scratch_request(size, site, block) == 0 ? block : nullptr;
+}
+
+std::int32_t scratch_request(std::uint32_t size, const ScratchSite &site, void *&block) {
+    block = nullptr;
+    const std::int32_t result = sqlogmblkEx(0, size, 0, &block, site.file, site.line, 0);
+    if (result != 0) block = nullptr;
+    return result;
+}
+
+std::int32_t element_check(const void *region, std::uint32_t length, CheckMode mode) {
+    void *pointer = const_cast<void *>(region);
+    std::uint32_t size = length;
+    std::uint8_t flag = static_cast<std::uint8_t>(mode);
+    return sqlocptrs(&pointer, &size, &flag, 1, 0);
 }
 
 void scratch_release(void *block) { sqlofmblkEx(block); }

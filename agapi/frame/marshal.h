@@ -50,6 +50,14 @@ struct ScratchSite {
 
 // A scratch block of `size` bytes, or null when none can be had.
 void *scratch_request(std::uint32_t size, const ScratchSite &site);
+// The same, keeping the allocator's own result: 0 with the block in
+// `block`, or the allocator's nonzero result with `block` null.
+std::int32_t scratch_request(std::uint32_t size, const ScratchSite &site, void *&block);
+
+// A check of a record or array the library follows, through sqlocptrs with
+// one region, made whether or not pointer checking is on. 0 when the region
+// may be used, the service's nonzero result otherwise.
+std::int32_t element_check(const void *region, std::uint32_t length, CheckMode mode);
 void scratch_release(void *block);
 
 // Writes a NUL at text[length] without keeping the byte it replaces: for a

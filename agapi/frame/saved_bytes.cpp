@@ -3,10 +3,17 @@
 namespace vrx {
 
 SavedByte *request_saved_bytes(std::uint32_t count, const ScratchSite &site) {
-    auto *records = static_cast<SavedByte *>(scratch_request(count * 8u, site));
-    if (records == nullptr) return nullptr;
-    for (std::uint32_t i = 0; i < count; ++i) records[i] = SavedByte{kNothingSaved, 0};
+    SavedByte *records = nullptr;
+    request_saved_bytes(count, site, records);
     return records;
+}
+
+std::int32_t request_saved_bytes(std::uint32_t count, const ScratchSite &site, SavedByte *&records) {
+    void *block = nullptr;
+    const std::int32_t result = scratch_request(count * 8u, site, block);
+    records = static_cast<SavedByte *>(block);
+    for (std::uint32_t i = 0; records != nullptr && i < count; ++i) records[i] = SavedByte{kNothingSaved, 0};
+    return result;
 }
 
 std::int32_t save_and_terminate(SavedByte &record, const EntryText &entry) {

@@ -27,6 +27,8 @@ struct EntryText {
 // An array of `count` records (count × 8 bytes), every one reading
 // kNothingSaved; null when no block can be had.
 SavedByte *request_saved_bytes(std::uint32_t count, const ScratchSite &site);
+// The same, keeping the allocator's result (0, or nonzero with `records` null).
+std::int32_t request_saved_bytes(std::uint32_t count, const ScratchSite &site, SavedByte *&records);
 
 // In-place termination of one entry's text: when length + 1 bytes pass the
 // check, the byte at text[length] goes into `record` and a NUL takes its

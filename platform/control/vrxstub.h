@@ -59,9 +59,14 @@ VRXSYS_LINK void VRX_CDECL vrxstub_set_ptr_check(int active);
 /* sqloincaChkptr refuses the sqlca (returns nonzero). */
 VRXSYS_LINK void VRX_CDECL vrxstub_refuse_sqlca(int refuse);
 
-/* sqlagcptr_real and sqlocptrs refuse a check of `region`; a length or
- * mode of 0 matches any. Refusals only matter while checking is active. */
+/* sqlagcptr_real and sqlocptrs refuse a check of `region` with result 1,
+ * or with `result` (nonzero); a length or mode of 0 matches any. The
+ * library asks sqlagcptr_real only while checking is active; sqlocptrs
+ * refuses whether or not it is. region_refused gives the refusal's result,
+ * 0 when the region is not refused. */
 VRXSYS_LINK void VRX_CDECL vrxstub_refuse_region(const void *region, uint32_t length, uint8_t mode);
+VRXSYS_LINK void VRX_CDECL vrxstub_refuse_region_with(const void *region, uint32_t length, uint8_t mode,
+                                                      int32_t result);
 VRXSYS_LINK int VRX_CDECL vrxstub_region_refused(const void *region, uint32_t length, uint8_t mode);
 
 VRXSYS_LINK size_t VRX_CDECL vrxstub_outstanding_blocks(void);

@@ -27,6 +27,10 @@ inline constexpr Message kMessages[] = {
     {-1022, "57019", "The application data could not be set up.", "The call could not be prepared."},
     {-1027, "24000", "No such directory scan is open.", "The scan is not open."},
     {-1078, "22023", "No parameter record was given.", "A parameter is missing or not valid."},
+    {-2009, "57013", "A work area could not be had.", "A work area is not available."},
+    {-2032, "22531", "A parameter is not valid.", "A named parameter is not valid."},
+    {-2302, "22532", "The index list is not valid.", "A list of names is not valid."},
+    {-2306, "42705", "The table cannot be found.", "A table that does not exist was named."},
     {-2550, "58031", "No backup image matches the timestamp.", "The object asked for is not available."},
     {-5130, "22024", "The configuration token is not known.", "A value is not valid."},
 };

@@ -24,6 +24,7 @@ struct Refusal {
     const void *region;
     std::uint32_t length;
     std::uint8_t mode;
+    std::int32_t result;
 };
 
 struct SystemState {
@@ -236,14 +237,19 @@ int VRX_CDECL vrxstub_find_hook(const char *function, vrxstub_hook *hook, void *
 }
 
 void VRX_CDECL vrxstub_refuse_region(const void *region, std::uint32_t length, std::uint8_t mode) {
-    Locked().s.refusals.push_back({region, length, mode});
+    vrxstub_refuse_region_with(region, length, mode, 1);
+}
+
+void VRX_CDECL vrxstub_refuse_region_with(const void *region, std::uint32_t length, std::uint8_t mode,
+                                          std::int32_t result) {
+    Locked().s.refusals.push_back({region, length, mode, result});
 }
 
 int VRX_CDECL vrxstub_region_refused(const void *region, std::uint32_t length, std::uint8_t mode) {
     Locked l;
     for (const Refusal &r : l.s.refusals)
         if (r.region == region && (r.length == 0 || r.length == length) && (r.mode == 0 || r.mode == mode))
-            return 1;
+            return r.result;
     return 0;
 }
 
@@ -358,9 +364,9 @@ std::int32_t VRX_CDECL sqlocptrs(void **ptr, std::uint32_t *length, std::uint8_t
     return service(
         __func__,
         [&] {
-            if (!Locked().s.ptrCheck) return 0;
             for (std::uint32_t i = 0; i < count; ++i)
-                if (vrxstub_region_refused(ptr[i], length[i], mode[i])) return 1;
+                if (const int refused = vrxstub_region_refused(ptr[i], length[i], mode[i]); refused != 0)
+                    return refused;
             return 0;
         },
         ptr, length, mode, count, zero);

@@ -121,7 +121,8 @@ struct Row {
     std::vector<std::uint32_t> releases = {};  // the request lines of the blocks, in release order
     // Runs while the core runs: fills the core's records, sees.
     std::function<void(const vrxstub_call &, Arena &)> core = nullptr;
-    std::int32_t noMemory = -83;  // the result of a scratch failure
+    std::int32_t noMemory = -83;      // the result of a scratch failure
+    std::int32_t noMemoryCode = -83;  // and its sqlcode
 };
 
 // The rows of a family register themselves.
