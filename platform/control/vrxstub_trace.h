@@ -195,7 +195,8 @@ public:
             put(line_, value);
         return *this;
     }
-    // `count` texts or records from `items`.
+    // `count` texts or records from `items`, an array of them or of their
+    // addresses.
     template <class T>
     Fields &list(const char *name, const T *items, std::int64_t count, bool named = true) {
         if (named) start(name);
@@ -206,7 +207,7 @@ public:
         line_.add("[");
         for (std::int64_t i = 0; i < count && i < 64; ++i) {
             if (i != 0) line_.add(", ");
-            if constexpr (std::is_same_v<T, char *>)
+            if constexpr (std::is_pointer_v<T>)  // texts, or records held by address
                 put(line_, items[i]);
             else
                 put(line_, items + i);

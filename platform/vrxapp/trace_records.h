@@ -112,3 +112,30 @@ inline void vrx_describe(Fields &f, const vrxPstartRecord &r) {
     f("text1", r.text1)("text2", r.text2)("text3", r.text3);
 }
 inline void vrx_describe(Fields &f, const vrxPstpRecord &r) { f("text", r.text); }
+
+// Table maintenance
+inline void vrx_describe(Fields &f, const vrxColumnData &r) {
+    f("piColumnName", r.piColumnName)("iColumnValue", r.iColumnValue);
+}
+inline void vrx_describe(Fields &f, const vrxColumnDistData &r) {
+    f("piColumnName", r.piColumnName)("iValueA", r.iValueA)("iValueB", r.iValueB);
+}
+inline void vrx_describe(Fields &f, const vrxColumnGrpData &r) {
+    f.list("piGroupColumnNames", r.piGroupColumnNames, r.iGroupSize)("iValueA", r.iValueA)("iValueB", r.iValueB);
+}
+inline void vrx_describe(Fields &f, const vrxRunstatsParms &r) {
+    f("iValue1", r.iValue1)("iValue2", r.iValue2)("piTablename", r.piTablename)
+        .list("piColumnList", r.piColumnList, r.iNumColumns)
+        .list("piColumnDistributionList", r.piColumnDistributionList, r.iNumColdist)
+        .list("piColumnGroupList", r.piColumnGroupList, r.iNumColGroups)
+        .list("piIndexList", r.piIndexList, r.iNumIndexes)("iValue3", r.iValue3)("iValue4", r.iValue4)(
+            "iValue5", r.iValue5)("iValue6", r.iValue6)("iValue7", r.iValue7)("iValue8", r.iValue8);
+}
+inline void vrx_describe(Fields &f, const vrxReorgParms &r) {
+    f("iReorgType", r.iReorgType)("iValues", r.iValues)("piText1", r.piText1)("piText2", r.piText2)("piText3",
+                                                                                                     r.piText3);
+}
+inline void vrx_describe(Fields &f, const vrxInspectParms &r) {
+    f("piTexts", r.piTexts)("iValue1", r.iValue1)("iValues2To10", r.iValues2To10)("iValues11To21", r.iValues11To21)(
+        "iValue22", r.iValue22);
+}
