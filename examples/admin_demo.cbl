@@ -17,7 +17,10 @@
       *> updated, read back and reset; a node catalogued, listed and
       *> uncatalogued); a call that fails on purpose, and the texts of
       *> its SQLCODE and SQLSTATE; statistics and reorganisation of a
-      *> table, with a statistics call the library refuses on purpose.
+      *> table, with a statistics call the library refuses on purpose;
+      *> the rollforward of the restored database and its recovery
+      *> history, listed before and after pruning the entries older
+      *> than a newer backup.
 
        DATA DIVISION.
        WORKING-STORAGE SECTION.
@@ -132,6 +135,7 @@
        01 SHOWN-LINE               PIC X(120).
 
        COPY "instcfg.cpy".
+       COPY "rollforward.cpy".
 
        LINKAGE SECTION.
        COPY "dbdirent.cpy".
@@ -179,6 +183,14 @@
            PERFORM RUNSTATS-TABLE
            PERFORM RUNSTATS-EMPTY-GROUP
            PERFORM REORG-TABLE
+
+           DISPLAY "Rollforward and history of "
+               FUNCTION TRIM(BACKUP-ALIAS)
+           PERFORM ROLLFORWARD-DATABASE
+           PERFORM HISTORY-LIST
+           PERFORM BACKUP-AGAIN
+           PERFORM HISTORY-PRUNE
+           PERFORM HISTORY-LIST
 
            PERFORM FINISH
            STOP RUN.
@@ -919,4 +931,134 @@
            MOVE SPACES TO API-ACTION
            STRING "uncatalogue node " FUNCTION TRIM(NR-NODE-NAME)
                DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL.
+
+      *> Rolls the restored database BACKUP-ALIAS forward to the end of
+      *> its logs. The output area is filled with '#' first, so every
+      *> blank shown after its text was written by the call.
+       ROLLFORWARD-DATABASE.
+           INITIALIZE RFWD-INPUT RFWD-OUTPUT
+           SET RFI-DB-ALIAS TO ADDRESS OF BACKUP-ALIAS
+           COMPUTE RFI-DB-ALIAS-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(BACKUP-ALIAS TRAILING))
+           SET RFI-STOP-TIME TO ADDRESS OF RFWD-STOP-TIME
+           COMPUTE RFI-STOP-TIME-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(RFWD-STOP-TIME TRAILING))
+           SET RFI-USER-NAME RFI-PASSWORD RFI-OVERFLOW-LOG-PATH
+               RFI-TABLESPACES RFI-DROPPED-TABLE RFI-EXPORT-DIR
+               RFO-VALUE-4 RFO-VALUE-8 TO NULL
+           MOVE ALL "#" TO RFWD-AREA
+           SET RFO-AREA TO ADDRESS OF RFWD-AREA
+           SET RFW-INPUT TO ADDRESS OF RFWD-INPUT
+           SET RFW-OUTPUT TO ADDRESS OF RFWD-OUTPUT
+           CALL "vrxgRollforward" USING BY VALUE API-VERSION
+                                  BY REFERENCE RFWD-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGROLLFORWARD" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "roll forward " FUNCTION TRIM(BACKUP-ALIAS)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE "output area" TO FIELD-LABEL
+           MOVE RFWD-AREA TO FIELD-TEXT
+           MOVE LENGTH OF RFWD-AREA TO FIELD-WIDTH
+           PERFORM SHOW-TEXT-FIELD
+           MOVE RFO-VALUE-12 TO COUNT-SHOWN
+           DISPLAY "         databases rolled forward = "
+               FUNCTION TRIM(COUNT-SHOWN).
+
+      *> Lists the recovery history of BACKUP-ALIAS with the positional
+      *> calls: open a scan (it returns the number of entries and a
+      *> 16-bit handle), fetch each entry, close the scan.
+       HISTORY-LIST.
+           COMPUTE HISTORY-ALIAS-LEN =
+               FUNCTION LENGTH(FUNCTION TRIM(BACKUP-ALIAS TRAILING))
+           CALL "sqlghops" USING BY VALUE HISTORY-ALIAS-LEN
+                                          HISTORY-ZERO HISTORY-ZERO
+                                 BY REFERENCE BACKUP-ALIAS
+                                 BY VALUE HISTORY-NO-TEXT
+                                          HISTORY-NO-TEXT
+                                 BY REFERENCE HISTORY-COUNT
+                                              HISTORY-HANDLE
+                                 BY VALUE HISTORY-ZERO HISTORY-NO-TEXT
+                                 BY REFERENCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGHOPS" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "open scan of " FUNCTION TRIM(BACKUP-ALIAS)
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE HISTORY-COUNT TO COUNT-SHOWN
+           DISPLAY "         " FUNCTION TRIM(COUNT-SHOWN) " entries"
+           MOVE HISTORY-HANDLE TO HISTORY-HANDLE-SLOT
+           MOVE 0 TO HISTORY-READ
+           PERFORM UNTIL HISTORY-READ = HISTORY-COUNT
+               ADD 1 TO HISTORY-READ
+               CALL "sqlghgne" USING BY VALUE HISTORY-HANDLE-SLOT
+                                              HISTORY-NO-TEXT
+                                     BY REFERENCE HISTORY-ENTRY SQLCA
+                              RETURNING API-RESULT
+               END-CALL
+               MOVE "SQLGHGNE" TO API-NAME
+               MOVE HISTORY-READ TO COUNT-SHOWN
+               MOVE SPACES TO API-ACTION
+               STRING "entry " FUNCTION TRIM(COUNT-SHOWN)
+                   DELIMITED BY SIZE INTO API-ACTION
+               PERFORM REPORT-CALL
+               IF SQLCODE NOT = 0
+                   MOVE HISTORY-COUNT TO HISTORY-READ
+               ELSE
+                   EVALUATE HE-OPERATION
+                       WHEN "B" MOVE "backup" TO OPERATION-NAME
+                       WHEN "R" MOVE "restore" TO OPERATION-NAME
+                       WHEN "F" MOVE "rollforward" TO OPERATION-NAME
+                       WHEN OTHER MOVE "?" TO OPERATION-NAME
+                   END-EVALUATE
+                   DISPLAY "         " HE-TIMESTAMP " " HE-OPERATION
+                       " " FUNCTION TRIM(OPERATION-NAME)
+               END-IF
+           END-PERFORM
+           CALL "sqlghcls" USING BY VALUE HISTORY-HANDLE-SLOT
+                                          HISTORY-NO-TEXT
+                                 BY REFERENCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGHCLS" TO API-NAME
+           MOVE "close scan" TO API-ACTION
+           PERFORM REPORT-CALL.
+
+      *> Takes a newer backup of BACKUP-ALIAS, with the record of the
+      *> first one and areas of its own.
+       BACKUP-AGAIN.
+           MOVE ALL "#" TO NEWEST-IDENTIFIER NEWEST-TIMESTAMP
+           SET BKP-IDENTIFIER TO ADDRESS OF NEWEST-IDENTIFIER
+           SET BKP-TIMESTAMP TO ADDRESS OF NEWEST-TIMESTAMP
+           CALL "vrxgBackup" USING BY VALUE API-VERSION
+                                   BY REFERENCE BACKUP-PARMS SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "VRXGBACKUP" TO API-NAME
+           MOVE SPACES TO API-ACTION
+           STRING "back up " FUNCTION TRIM(BACKUP-ALIAS) " again"
+               DELIMITED BY SIZE INTO API-ACTION
+           PERFORM REPORT-CALL
+           MOVE "timestamp" TO FIELD-LABEL
+           MOVE NEWEST-TIMESTAMP TO FIELD-TEXT
+           MOVE LENGTH OF NEWEST-TIMESTAMP TO FIELD-WIDTH
+           PERFORM SHOW-TEXT-FIELD.
+
+      *> Prunes the history entries older than the newest backup.
+       HISTORY-PRUNE.
+           COMPUTE PRUNE-TIMESTAMP-LEN = FUNCTION LENGTH(
+               FUNCTION TRIM(NEWEST-TIMESTAMP TRAILING))
+           CALL "sqlghprn" USING BY VALUE PRUNE-TIMESTAMP-LEN
+                                 BY REFERENCE NEWEST-TIMESTAMP
+                                 BY VALUE HISTORY-ZERO HISTORY-NO-TEXT
+                                 BY REFERENCE SQLCA
+                          RETURNING API-RESULT
+           END-CALL
+           MOVE "SQLGHPRN" TO API-NAME
+           MOVE "prune before the newest backup" TO API-ACTION
            PERFORM REPORT-CALL.

@@ -9,7 +9,9 @@
 # An expected line may hold the placeholder {timestamp} for a value that
 # changes from run to run: a 14-digit YYYYMMDDhhmmss time. Its first match
 # fixes the value; every later {timestamp}, on the same line or further
-# down, must be that same value. The rest of the line is compared as it is.
+# down, must be that same value. The placeholder {later} stands for any
+# such time, fixed by nothing (a line holds one or the other). The rest of
+# the line is compared as it is.
 cmake_policy(VERSION 3.20)
 
 set(timestamp_pattern "[0-9][0-9][0-9][0-9](0[1-9]|1[012])(0[1-9]|[12][0-9]|3[01])([01][0-9]|2[0-3])[0-5][0-9][0-5][0-9]")
@@ -18,6 +20,16 @@ set(timestamp "")
 # matches(<result-var> <want> <got>): compares one line, fixing the
 # timestamp at its first appearance.
 function(matches result want got)
+    if(want MATCHES "{later}")
+        string(REGEX REPLACE "([][.*+?^$()|\\\\])" "\\\\\\1" pattern "${want}")
+        string(REPLACE "{later}" "${timestamp_pattern}" pattern "${pattern}")
+        if(got MATCHES "^${pattern}$")
+            set(${result} TRUE PARENT_SCOPE)
+        else()
+            set(${result} FALSE PARENT_SCOPE)
+        endif()
+        return()
+    endif()
     if(NOT want MATCHES "{timestamp}")
         string(COMPARE EQUAL "${got}" "${want}" same)
         set(${result} ${same} PARENT_SCOPE)

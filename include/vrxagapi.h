@@ -15,6 +15,8 @@
 #include "vrxagapi/control.h"
 #include "vrxagapi/appsvc.h"
 #include "vrxagapi/maintenance.h"
+#include "vrxagapi/rollforward.h"
+#include "vrxagapi/history.h"
 #include "vrxagapi/instance.h"
 
 #endif

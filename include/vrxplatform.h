@@ -9,6 +9,8 @@
 #include "vrxplatform/control.h"
 #include "vrxplatform/appsvc.h"
 #include "vrxplatform/maintenance.h"
+#include "vrxplatform/rollforward.h"
+#include "vrxplatform/history.h"
 #include "vrxplatform/instance.h"
 
 #endif

@@ -19,6 +19,13 @@ char *Borrowed::terminate(char *text, std::uint32_t length) {
     return text;
 }
 
+bool Borrowed::terminate_validated(char *text, std::uint32_t length, Validate validate) {
+    if (text == nullptr && validate == Validate::UnlessNull) return true;
+    if (!passes_check(text, length, CheckMode::ReadOnly)) return false;
+    terminate(text, length);
+    return true;
+}
+
 char *Borrowed::terminate_present(char *text, std::uint32_t length) {
     return length == 0 ? text : terminate(text, length);
 }

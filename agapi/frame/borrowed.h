@@ -23,6 +23,15 @@ public:
     // region can hold them (length 0xFFFFFFFF).
     char *terminate(char *text, std::uint32_t length);
 
+    // Validated termination, for entry points that report a caller text
+    // they may not read by the parameter's name: with checking on, the
+    // text's `length` bytes must pass a read check first; then the text is
+    // terminated as terminate() does. False when the read check failed:
+    // nothing was terminated. A null text skips both steps, unless it is
+    // the first text of its record, which is validated even when null.
+    enum class Validate { EvenNull, UnlessNull };
+    bool terminate_validated(char *text, std::uint32_t length, Validate validate);
+
     // As terminate(), for a text that a length of 0 marks as absent: such a
     // text is neither checked nor written, and the core receives it as the
     // caller gave it.

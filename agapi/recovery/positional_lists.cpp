@@ -37,14 +37,13 @@ void ListTermination::release() {
     count_ = 0;
 }
 
-std::int32_t TablespaceListTermination::terminate(vrxTablespaceList *list, sqlca *ca, const ScratchSite &site,
-                                                  const Tag &tag) {
+std::optional<std::int32_t> TablespaceListTermination::terminate(vrxTablespaceList *list, const ScratchSite &site) {
     if (list == nullptr || !passes_check(list, sizeof *list, CheckMode::Terminate)) return 0;
     const vrxTablespaceList caller = load(list);
     if (!entries_pass(caller.entries, caller.count, sizeof(vrxTablespaceEntry))) return 0;
 
     saved_ = request_saved_bytes(static_cast<std::uint32_t>(caller.count), site);
-    if (saved_ == nullptr) return report_no_memory(ca, tag);
+    if (saved_ == nullptr) return std::nullopt;
     list_ = list;
     count_ = caller.count;
     pending_ = true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "frame/borrowed.h"
 #include "frame/frame.h"
@@ -53,8 +54,9 @@ protected:
 // describe an entry array is left alone.
 class TablespaceListTermination : public ListTermination {
 public:
-    // 0, -83 after a failed request, or the last entry's nonzero check.
-    std::int32_t terminate(vrxTablespaceList *list, sqlca *ca, const ScratchSite &site, const Tag &tag);
+    // 0, or the last entry's nonzero check; empty when the saved-byte
+    // array could not be had, which each caller reports in its own way.
+    std::optional<std::int32_t> terminate(vrxTablespaceList *list, const ScratchSite &site);
     void put_back();
 
 private:
@@ -92,8 +94,9 @@ struct PositionalLists {
     std::int32_t terminate(vrxTablespaceList *tablespaceList, vrxMediaList *mediaList, sqlca *ca,
                            const PositionalSites &sites, Borrowed &borrowed) {
         borrowed.add(tablespaces);
-        const std::int32_t result = tablespaces.terminate(tablespaceList, ca, sites.tablespaces, sites.tablespacesTag);
-        if (result != 0) return result;
+        const std::optional<std::int32_t> result = tablespaces.terminate(tablespaceList, sites.tablespaces);
+        if (!result) return report_no_memory(ca, sites.tablespacesTag);
+        if (*result != 0) return *result;
         borrowed.add(media);
         return media.terminate(mediaList, ca, sites);
     }

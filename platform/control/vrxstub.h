@@ -69,6 +69,12 @@ VRXSYS_LINK void VRX_CDECL vrxstub_refuse_region_with(const void *region, uint32
                                                       int32_t result);
 VRXSYS_LINK int VRX_CDECL vrxstub_region_refused(const void *region, uint32_t length, uint8_t mode);
 
+/* The bytes of item `item` (0 or 1) of the `index`-th diagnostic record
+ * (pdLog call) since the last reset, copied when it was logged: as many
+ * bytes as the record's length gives, none for a vacant item. Null when
+ * there is no such record. */
+VRXSYS_LINK const char *VRX_CDECL vrxstub_log_item(size_t index, uint32_t item, uint32_t *length);
+
 VRXSYS_LINK size_t VRX_CDECL vrxstub_outstanding_blocks(void);
 /* Frees the outstanding blocks and empties the ledger; returns how many
  * there were. */
@@ -104,6 +110,17 @@ VRXSYS_LINK int VRX_CDECL vrxstub_find_hook(const char *function, vrxstub_hook *
 
 /* Forgets every database the model holds. */
 VRXAPP_LINK void VRX_CDECL vrxstub_reset_model(void);
+
+/* A recovery history entry as the model's fetch writes it: fixed-width,
+ * blank-padded fields. */
+struct vrxstub_history_entry {
+    char timestamp[14]; /* YYYYMMDDhhmmss */
+    char operation;     /* 'B' backup, 'R' restore, 'F' rollforward */
+    char reserved;      /* blank */
+    char location[64];
+    char comment[32];
+};
+VRX_STATIC_ASSERT(sizeof(struct vrxstub_history_entry) == 112, "history entry is 112 bytes");
 
 /* --- VRXWINT: trace-flag words --- */
 

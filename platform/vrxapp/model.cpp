@@ -1,6 +1,8 @@
 #include "model.h"
 
+#include <algorithm>
 #include <cctype>
+#include <ctime>
 
 #include "core_call.h"
 #include "vrxstub.h"
@@ -21,6 +23,21 @@ std::string alias_key(const char *alias) {
     std::string key(alias);
     for (char &c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return key;
+}
+
+std::string next_timestamp() {
+    BackupImages &b = model().backups;
+    b.lastTime = std::max<std::int64_t>(static_cast<std::int64_t>(std::time(nullptr)), b.lastTime + 1);
+    const std::time_t t = static_cast<std::time_t>(b.lastTime);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y%m%d%H%M%S", std::gmtime(&t));
+    return text;
+}
+
+std::string add_history(const std::string &alias, char operation, const std::string &location) {
+    std::string stamp = next_timestamp();
+    model().history.entries.push_back({alias, stamp, operation, location, ""});
+    return stamp;
 }
 
 }  // namespace vrxapp

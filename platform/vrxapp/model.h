@@ -23,6 +23,7 @@ struct Model {
     std::map<std::string, DbConfig> configs;  // by alias, upper case
     DbDirectory directory;
     BackupImages backups;
+    History history;
     InstanceState instance;
     DbConfig instanceConfig;
     NodeDirectory nodes;
@@ -32,5 +33,11 @@ Model &model();
 
 // Aliases are compared without regard to case.
 std::string alias_key(const char *alias);
+
+// A new timestamp (UTC YYYYMMDDhhmmss), later than every one given before.
+std::string next_timestamp();
+
+// Adds an entry to the recovery history under a new timestamp; returns it.
+std::string add_history(const std::string &alias, char operation, const std::string &location);
 
 }  // namespace vrxapp

@@ -4,7 +4,6 @@
 // leading part of it, or none for the newest) and records the restored
 // database. No data is copied anywhere.
 #include <algorithm>
-#include <ctime>
 #include <string>
 
 #include "core_call.h"
@@ -26,15 +25,6 @@ void put_text(char *out, std::size_t width, const std::string &text) {
     out[n] = '\0';
 }
 
-std::string next_timestamp() {
-    BackupImages &b = model().backups;
-    b.lastTime = std::max<std::int64_t>(static_cast<std::int64_t>(std::time(nullptr)), b.lastTime + 1);
-    const std::time_t t = static_cast<std::time_t>(b.lastTime);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y%m%d%H%M%S", std::gmtime(&t));
-    return text;
-}
-
 std::string identifier_for(const std::string &alias, const std::string &timestamp) {
     return "VRXAPP." + alias + "." + timestamp;
 }
@@ -44,6 +34,7 @@ std::int32_t take_backup(const char *dbAlias, char *identifier, char *timestamp,
     const std::string key = alias_key(dbAlias);
     const std::string stamp = next_timestamp();
     model().backups.images[key].push_back(stamp);
+    model().history.entries.push_back({key, stamp, 'B', identifier_for(key, stamp), ""});
     put_text(identifier, 33, identifier_for(key, stamp));
     put_text(timestamp, 15, stamp);
     return finish(ca, 0);
@@ -60,6 +51,7 @@ std::int32_t restore_image(const char *source, const char *target, const char *t
     if (wanted.size() > 14 || image == images.rend()) return finish(ca, kSqlNoImage);
     const std::string key = alias_key(target != nullptr && *target != '\0' ? target : source);
     model().backups.restored[key] = *image;
+    add_history(key, 'R', identifier_for(alias_key(source), *image));
     put_text(identifier, 33, identifier_for(key, *image));
     return finish(ca, 0);
 }

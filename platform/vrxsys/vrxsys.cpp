@@ -32,6 +32,7 @@ struct SystemState {
     std::vector<vrxstub_scratch_request> requests;
     std::map<void *, std::size_t> outstanding;  // block -> request index
     std::vector<Refusal> refusals;
+    std::vector<std::string> logItems;  // two per diagnostic record, in order
     std::size_t badReleases = 0;
     std::int32_t initResult = 0;
     std::uint32_t failAt = 0;  // counts down; the request that brings it to 0 fails
@@ -66,10 +67,15 @@ void copy_name(char (&to)[VRXSTUB_NAME], const char *from) {
     std::snprintf(to, sizeof to, "%s", from != nullptr ? from : "");
 }
 
+// The caller's sqlca may lie at any address: written byte-wise.
 void prepare(sqlca *ca) {
-    std::memcpy(ca->sqlcaid, "SQLCA   ", 8);
-    ca->sqlcabc = static_cast<std::int32_t>(sizeof(sqlca));
+    const std::int32_t size = sizeof(sqlca);
+    std::memcpy(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcaid), "SQLCA   ", 8);
+    std::memcpy(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcabc), &size, sizeof size);
 }
+
+// A request no 32-bit process could satisfy fails as an injected one does.
+constexpr std::uint32_t kLargestBlock = 256u << 20;
 
 int write_text(char *buffer, std::int32_t size, const char *text) {
     if (buffer == nullptr || size <= 0) return -1;
@@ -163,6 +169,7 @@ void VRX_CDECL vrxstub_reset(void) {
     s.calls.clear();
     s.requests.clear();
     s.refusals.clear();
+    s.logItems.clear();
     s.badReleases = 0;
     s.initResult = 0;
     s.failAt = 0;
@@ -292,7 +299,7 @@ std::int32_t VRX_CDECL sqlogmblkEx(std::uint32_t zero1, std::uint32_t size, std:
             copy_name(request.file, sourceFile);
             request.line = sourceLine;
             request.size = size;
-            if (s.failAt != 0 && --s.failAt == 0) {
+            if (size > kLargestBlock || (s.failAt != 0 && --s.failAt == 0)) {
                 request.failed = 1;
                 ++s.failures;
                 s.requests.push_back(request);
@@ -344,8 +351,8 @@ void VRX_CDECL sqloinca(sqlca *ca) {
         [&] {
             if (ca == nullptr) return;
             prepare(ca);
-            ca->sqlcode = 0;
-            ca->sqlerrml = 0;
+            std::memset(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcode), 0, 4);
+            std::memset(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlerrml), 0, 2);
         },
         ca);
 }
@@ -384,8 +391,27 @@ void VRX_CDECL pdLog(std::uint32_t one, std::uint32_t zero1, std::uint32_t funct
                      std::uint32_t zero3, std::uint32_t probe, std::uint32_t two, std::uint32_t itemCount,
                      std::uint32_t zero4, std::uint32_t type1, std::uint32_t length1, const void *address1,
                      std::uint32_t type2, std::uint32_t length2, const void *address2) {
-    service(__func__, [] {}, one, zero1, functionId, zero2, zero3, probe, two, itemCount, zero4, type1, length1,
-            address1, type2, length2, address2);
+    service(
+        __func__,
+        [&] {
+            // The items usually live on the caller's stack: keep their bytes now.
+            const auto bytes = [](std::uint32_t length, const void *address) {
+                return address == nullptr ? std::string() : std::string(static_cast<const char *>(address), length);
+            };
+            Locked l;
+            l.s.logItems.push_back(bytes(length1, address1));
+            l.s.logItems.push_back(bytes(length2, address2));
+        },
+        one, zero1, functionId, zero2, zero3, probe, two, itemCount, zero4, type1, length1, address1, type2, length2,
+        address2);
+}
+
+const char *VRX_CDECL vrxstub_log_item(std::size_t index, std::uint32_t item, std::uint32_t *length) {
+    Locked l;
+    const std::size_t at = index * 2 + item;
+    if (item > 1 || at >= l.s.logItems.size()) return nullptr;
+    if (length != nullptr) *length = static_cast<std::uint32_t>(l.s.logItems[at].size());
+    return l.s.logItems[at].data();
 }
 
 // The texts are those of the stand-ins' own codes; the line width is not

@@ -1,9 +1,11 @@
 // The call frame's own pieces that no entry point's row shows on its own:
-// the narrowing of slots and the initialisation's fixed code.
+// the narrowing of slots, the trace switches and the initialisation's
+// fixed code.
 // (The conformance loop runs every entry point through the failed
 // initialisation, the memory-failure report and the guarded refusals.)
 #include "frame/frame.h"
 #include "frame/slots.h"
+#include "frame/tracing.h"
 #include "harness.h"
 
 using namespace vrx;
@@ -12,6 +14,24 @@ using namespace vrxtest;
 namespace {
 
 class FrameTest : public PlatformTest {};
+
+// Each switch reads its own word and bits, nothing else.
+TEST_F(FrameTest, TracingFollowsItsTraceWordBits) {
+    struct Case {
+        std::uint32_t offset, value;
+        bool entry, exit;
+    } const cases[] = {
+        {0x248, 0x1, true, false},   {0x248, 0xFFFFFFFE, false, false}, {0x54, 0x8000, false, true},
+        {0x54, 0x2, false, true},    {0x54, 0xFFFF7FFD, false, false},  {0x58, 0xFFFFFFFF, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.offset);
+        vrxstub_set_trace_word(c.offset, c.value);
+        EXPECT_EQ(entry_tracing_on(), c.entry);
+        EXPECT_EQ(exit_tracing_on(), c.exit);
+        vrxstub_set_trace_word(c.offset, 0);
+    }
+}
 
 TEST_F(FrameTest, SlotsAreNarrowedExplicitly) {
     EXPECT_EQ(widen16(0xDEAD0005u), 5u);

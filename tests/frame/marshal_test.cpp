@@ -175,6 +175,27 @@ TEST_F(MarshalTest, LengthsAtTheTopOfTheRangeNeverWrap) {
     EXPECT_EQ(vrxstub_scratch_request_count(), 0u);
 }
 
+// A copy is a NUL-terminated scratch block holding the text's length in
+// bytes; the caller's text is not written; a refused request gives false.
+TEST_F(MarshalTest, ScratchCopyTerminatesACopyAndLeavesTheTextAlone) {
+    CallerStorage mem;
+    char *text = mem.text("COPYx");
+    mem.snapshot();
+    {
+        ScratchCopy copy;
+        ASSERT_TRUE(copy.make(text, 4, ScratchSite{"copy", 7}));
+        EXPECT_STREQ(copy.text(), "COPY");
+        EXPECT_EQ(scratch_sites(), (std::vector<std::pair<std::string, std::uint32_t>>{{"copy", 7}}));
+        EXPECT_EQ(vrxstub_scratch_request_at(0)->size, 5u);
+    }
+    EXPECT_EQ(vrxstub_outstanding_blocks(), 0u) << "released when the copy goes";
+    vrxstub_fail_scratch_at(1);
+    ScratchCopy refused;
+    EXPECT_FALSE(refused.make(text, 4, ScratchSite{"copy", 7}));
+    EXPECT_EQ(refused.text(), nullptr);
+    EXPECT_TRUE(mem.unchanged_except());
+}
+
 struct Item {
     std::uint16_t token;
     void *value;

@@ -111,6 +111,23 @@ TEST_F(RecoveryTest, PositionalFormsTerminateTheirListsInTheCallersStorage) {
     }
 }
 
+// A media list whose type the core rewrote no longer has the layout its
+// bytes were saved under: nothing is written back into it (its terminator
+// stays as the core left it), and its saved-byte array is still released.
+TEST_F(RecoveryTest, MediaListRetypedByTheCoreIsNotWrittenBack) {
+    CallerStorage mem;
+    Caller<vrxMediaList> media = media_list(mem, VRX_MEDIA_LOCAL, {"/backups"});
+    sqlca *ca = mem.ca();
+    mem.snapshot();
+    CoreHook hook(kListForms[0].core, [&](const vrxstub_call &) {
+        media.list->mediaType = VRX_MEDIA_SERVER;
+        return 0;
+    });
+    EXPECT_EQ(kListForms[0].call(nullptr, media.list, ca), 0);
+    EXPECT_EQ(media.texts[0][8], '\0');
+    EXPECT_TRUE(mem.unchanged_except({{media.list, 1}, {media.texts[0] + 8, 1}, {ca, sizeof(sqlca)}}));
+}
+
 // The timestamp's terminator is not saved: the blank-fill after the call
 // puts the field back. A length past the field has its byte put back.
 TEST_F(RecoveryTest, RestoreTimestampIsPutBackByItsBlankFill) {

@@ -1,0 +1,148 @@
+// Rollforward, recover and the recovery history. A call's texts share text
+// 0; the rollforward list entry lies on text 1 and the positional form's two
+// texts without lengths on text 2. Values passed on unread are named
+// records; narrow values carry garbage above them or show their widening.
+#include "conformance/conformance.h"
+#include "vrxplatform/history.h"
+#include "vrxplatform/rollforward.h"
+
+namespace vrxtest::conformance {
+namespace {
+
+void *v(Arena &a, const char *name) { return a.record(std::uint32_t{0}, name); }
+
+// A caller record that receives outputs: an output area holding `value`.
+template <class T>
+T *output_record(Arena &a, const T &value) {
+    char *at = a.out(sizeof(T));
+    if (at != nullptr) std::memcpy(at, &value, sizeof value);
+    return reinterpret_cast<T *>(at);
+}
+
+vrxRfwdPositionalInput positional_input(Arena &a) {
+    vrxRfwdPositionalInput p{};
+    std::memset(&p, 0xEE, sizeof p);  // the bytes not read
+    p.dbAliasLen = 1, p.stopTimeLen = 2, p.userNameLen = 3, p.passwordLen = 4, p.overflowLogPathLen = 5;
+    p.value12 = 12, p.value20 = 0xFFFF, p.value40 = 40, p.value44 = 44, p.value48 = 0xFFF0;
+    p.value56 = -1, p.value58 = 58, p.value60 = 60, p.value64 = -64;
+    p.dbAlias = a.text(1), p.stopTime = a.text(2), p.userName = a.text(3), p.password = a.text(4);
+    p.overflowLogPath = a.text(5), p.droppedTblID = a.text(2, 2), p.exportDir = a.text(1, 2);
+    p.tablespaces = a.record(vrxTablespaceList{1, a.entry<vrxTablespaceEntry>(1)}, "tablespaces");
+    return p;
+}
+
+vrxgRfwdInputStruct versioned_input(Arena &a) {
+    return {a.len32(1), a.len32(2), a.len32(3), a.len32(4), a.len32(5), a.len32(6), a.len32(7), 28, a.text(1), 36,
+            a.text(2), a.text(3), a.text(4), a.text(5), {56, 60, 64},
+            a.record(vrxTablespaceList{1, a.entry<vrxTablespaceEntry>(1)}, "tablespaces"), {72, 76, 80, 84},
+            a.text(6), a.text(7), 96};
+}
+
+void see_rollforward(const vrxstub_call &c, Arena &a) {
+    const auto *core = arg<const vrxRollforwardStruct *>(c, 1);
+    const vrxRfwdInputStruct &in = *core->input;
+    a.see(in.value0, in.dbAlias, in.value8, in.stopTime, in.userName, in.password, in.overflowLogPath,
+          in.values28[0], in.values28[1], in.values28[2], in.tablespaces, in.values44[0], in.values44[1],
+          in.values44[2], in.values44[3], in.droppedTblID, in.exportDir, in.value68, core->output->applicationId,
+          core->output->value4, core->output->value8, core->output->value12);
+}
+
+const Rows rows = {
+    {"SQLGROLL",
+     "8010000 & ca 12 'A' 65535 'BA' 'CBA' 'DCBA' 'EDCBA' 40 44 65520 tablespaces 4294967295 58 60 4294967232 '' '' "
+     "0 out v4 v8 0",
+     [](Arena &a) {
+         const vrxRfwdPositionalOutput out{a.filled(33, "ROLLED"), v(a, "v4"), v(a, "v8")};
+         return a.call(sqlgroll, a.record(positional_input(a), "input"), a.record(out, "output"), a.ca());
+     },
+     {"sqlgroll"}, "sqlgroll 368", {368}, see_rollforward},
+    {"VRXGROLLFORWARD",
+     "8010000 & ca 28 'A' 36 'BA' 'CBA' 'DCBA' 'EDCBA' 56 60 64 tablespaces 72 76 80 84 'FEDCBA' 'GFEDCBA' 96 out "
+     "v4 v8 0",
+     [](Arena &a) {
+         const vrxgRfwdOutputStruct out{a.filled(33, "ROLLED"), v(a, "v4"), v(a, "v8"), 0xAAAAAAAA};
+         const vrxgRollforwardStruct p{a.record(versioned_input(a), "input"), a.record(out, "output")};
+         return a.call(vrxgRollforward, 8010000u, a.record(p), a.ca());
+     },
+     {"sqlgroll"}, "sqlgroll 368", {368}, see_rollforward},
+    {"VRXGRECOVER", "9050000 & ca 'A' 'CBA' 'DCBA' 12 16 20 24 'BA' 'EDCBA' 36 40 44 48 52 56 'FEDCBA' 64 68 'GFEDCBA' 76 80",
+     [](Arena &a) {
+         const vrxgRecoverStruct p{a.text(1), a.len32(1), a.text(3), a.len32(3), a.text(4), a.len32(4),
+                                   {12, 16, 20, 24}, a.text(2), a.len32(2), a.text(5), a.len32(5),
+                                   {36, 40, 44, 48, 52, 56}, a.text(6), a.len32(6), {64, 68}, a.text(7), a.len32(7),
+                                   {76, 80}};
+         return a.call(vrxgRecover, 9050000u, a.record(p), a.ca());
+     },
+     {}, "", {},
+     [](const vrxstub_call &c, Arena &a) {
+         const auto *core = arg<const vrxRecoverStruct *>(c, 1);
+         a.see(core->sourceDbAlias, core->userName, core->password);
+         for (std::uint32_t value : core->values12) a.see(value);
+         a.see(core->stopTime, core->overflowLogPath);
+         for (std::uint32_t value : core->values36) a.see(value);
+         a.see(core->historyFile, core->values64[0], core->values64[1], core->comprLibrary, core->values76[0],
+               core->values76[1]);
+     }},
+    {"SQLGHOPS", "'A' 'BA' 'CBA' v4 v5 65535 v7 ca",
+     [](Arena &a) {
+         return a.call(sqlghops, a.len(1), a.len(2), a.len(3), a.text(1), a.text(2), a.text(3), v(a, "v4"),
+                       v(a, "v5"), kHigh16 | 0xFFFF, v(a, "v7"), a.ca());
+     }},
+    {"SQLGHGNE", "65535 v2 v3 ca",
+     [](Arena &a) { return a.call(sqlghgne, kHigh16 | 0xFFFF, v(a, "v2"), v(a, "v3"), a.ca()); }},
+    {"SQLGHCLS", "7 v2 ca", [](Arena &a) { return a.call(sqlghcls, kHigh16 | 7, v(a, "v2"), a.ca()); }},
+    {"SQLGHUPD", "'A' 'BA' 'CBA' 'DCBA' v5 ca",
+     [](Arena &a) {
+         return a.call(sqlghupd, a.len(1), a.len(2), a.len(3), a.len(4), a.text(1), a.text(2), a.text(3), a.text(4),
+                       v(a, "v5"), a.ca());
+     }},
+    {"SQLGHPRN", "'BA' 65535 v3 ca",
+     [](Arena &a) { return a.call(sqlghprn, a.len(2), a.text(2), kHigh16 | 0xFFFF, v(a, "v3"), a.ca()); }},
+    // The three outputs come back; the input at 32 stays as it was.
+    {"VRXGHISTORYOPENSCAN", "9050000 & ca 'A' 'BA' 'CBA' 0 0 65535 0",
+     [](Arena &a) {
+         const vrxgHistoryOpenStruct p{a.text(1), a.text(2), a.text(3), a.len32(1), a.len32(2), a.len32(3),
+                                       0xAAAAAAAA, 0xAAAAAAAA, 0xFFFF, 0xAAAA};
+         auto *record = output_record(a, p);
+         if (record != nullptr) a.expect(&record->oNumRows, "\x01\x02\x03\x04\x05\x06\x07\x08\xFF\xFF\x09\x0A");
+         return a.call(vrxgHistoryOpenScan, 9050000u, record, a.ca());
+     },
+     {}, "", {},
+     [](const vrxstub_call &c, Arena &a) {
+         auto *core = arg<vrxHistoryOpenStruct *>(c, 1);
+         a.see(core->databaseAlias, core->timestamp, core->objectName, core->numRows, core->maxRows,
+               core->callerAction, core->handle);
+         std::memcpy(&core->numRows, "\x01\x02\x03\x04\x05\x06\x07\x08", 8);
+         std::memcpy(&core->handle, "\x09\x0A", 2);
+     }},
+    {"VRXGHISTORYGETENTRY", "9050000 rec ca",
+     [](Arena &a) {
+         return a.call(vrxgHistoryGetEntry, 9050000u, static_cast<vrxgHistoryGetEntryStruct *>(v(a, "rec")), a.ca());
+     }},
+    {"VRXGHISTORYCLOSESCAN", "9050000 handle ca",
+     [](Arena &a) {
+         return a.call(vrxgHistoryCloseScan, 9050000u, a.record(std::uint16_t{7}, "handle"), a.ca());
+     }},
+    // The words at 12 and 28 are not read; the core's word at 12 is null.
+    {"VRXGHISTORYUPDATE", "9050000 & ca 'A' 'BA' 'CBA' 0 32 36",
+     [](Arena &a) {
+         const vrxgHistoryUpdateStruct p{a.text(1), a.text(2), a.text(3), 0xDEAD, a.len32(1), a.len32(2), a.len32(3),
+                                         0xDEAD, 32, 36};
+         return a.call(vrxgHistoryUpdate, 9050000u, a.record(p), a.ca());
+     },
+     {}, "", {},
+     [](const vrxstub_call &c, Arena &a) {
+         const auto *core = arg<const vrxHistoryUpdateStruct *>(c, 1);
+         a.see(core->entry, core->newLocation, core->newDeviceType, core->newComment, core->value16, core->value20);
+     }},
+    {"VRXGPRUNE", "9050000 & ca 'BA' 8 12 16 20",
+     [](Arena &a) { return a.call(vrxgPrune, 9050000u, a.record(vrxgPruneStruct{a.len32(2), a.text(2), {8, 12, 16, 20}}), a.ca()); },
+     {}, "", {},
+     [](const vrxstub_call &c, Arena &a) {
+         const auto *core = arg<const vrxPruneStruct *>(c, 1);
+         a.see(core->string, core->values[0], core->values[1], core->values[2], core->values[3]);
+     }},
+};
+
+}  // namespace
+}  // namespace vrxtest::conformance
