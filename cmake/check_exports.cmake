@@ -1,6 +1,7 @@
 # Reads the export (and, for a PE, import) table of the built library with
 # objdump and compares it with the entry point table.
-#   cmake -DOBJDUMP=... -DFORMAT=elf|pe -DLIBRARY=... -P check_exports.cmake
+#   cmake -DOBJDUMP=... -DFORMAT=elf|pe -DLIBRARY=... [-DVERSION=x.y.z] -P check_exports.cmake
+# With VERSION, a PE must also carry a version resource of that version.
 cmake_policy(VERSION 3.20)
 include(${CMAKE_CURRENT_LIST_DIR}/entry_points.cmake)
 
@@ -137,6 +138,23 @@ if(FORMAT STREQUAL "pe")
             elseif(dll STREQUAL "VRXWINT" AND NOT name STREQUAL "g_sqltCompTraceFlags")
                 string(APPEND failures "unexpected import ${import}\n")
             endif()
+        endif()
+    endforeach()
+endif()
+
+if(FORMAT STREQUAL "pe" AND DEFINED VERSION)
+    # The version resource: objdump lists a resource of type 16 (version),
+    # and the module holds the version and product name as UTF-16 strings.
+    if(NOT dump MATCHES "The \\.rsrc Resource Directory section:\n[^\n]*Type Table[^\n]*\n[^\n]*Entry: ID: 0x000010,")
+        string(APPEND failures "no version resource in ${LIBRARY}\n")
+    endif()
+    file(READ ${LIBRARY} module HEX)
+    foreach(text "FileVersion" "ProductName" "VRXAGAPI" "${VERSION}")
+        string(HEX "${text}" hex)
+        string(REGEX REPLACE "(..)" "\\100" hex "${hex}")
+        string(FIND "${module}" "${hex}" at)
+        if(at EQUAL -1)
+            string(APPEND failures "the version resource lacks \"${text}\"\n")
         endif()
     endforeach()
 endif()

@@ -1,6 +1,10 @@
 # Runs PROGRAM and compares what it prints with the file EXPECTED: the exit
 # code must be 0 and every line must match. Usage:
-#   cmake -DPROGRAM=<program> -DEXPECTED=<file> -P check_transcript.cmake
+#   cmake -DPROGRAM=<program> -DEXPECTED=<file> [-DTRACE_EXPECTED=<file>] -P check_transcript.cmake
+#
+# With TRACE_EXPECTED, the program runs with the stand-ins' call trace on
+# (VRX_STANDIN_TRACE=<program>.trace), and every line of TRACE_EXPECTED must
+# be a line of the trace, in the same order (other lines may come between).
 #
 # An expected line may hold the placeholder {timestamp} for a value that
 # changes from run to run: a 14-digit YYYYMMDDhhmmss time. Its first match
@@ -52,6 +56,11 @@ foreach(var PROGRAM EXPECTED)
     endif()
 endforeach()
 
+if(DEFINED TRACE_EXPECTED)
+    set(trace_file ${PROGRAM}.trace)
+    file(REMOVE ${trace_file})
+    set(ENV{VRX_STANDIN_TRACE} ${trace_file})
+endif()
 execute_process(COMMAND ${PROGRAM} RESULT_VARIABLE rc OUTPUT_VARIABLE actual ERROR_VARIABLE errors)
 message("${actual}")
 file(READ ${EXPECTED} expected)
@@ -94,6 +103,25 @@ foreach(i RANGE ${last})
         break()
     endif()
 endforeach()
+
+if(DEFINED TRACE_EXPECTED)
+    if(EXISTS ${trace_file})
+        file(STRINGS ${trace_file} trace_lines)
+    else()
+        set(trace_lines "")
+    endif()
+    file(STRINGS ${TRACE_EXPECTED} wanted_lines)
+    set(from 0)
+    foreach(want IN LISTS wanted_lines)
+        list(SUBLIST trace_lines ${from} -1 rest)
+        list(FIND rest "${want}" at)
+        if(at EQUAL -1)
+            string(APPEND failures "the call trace ${trace_file} lacks, after line ${from}:\n  ${want}\n")
+            break()
+        endif()
+        math(EXPR from "${from} + ${at} + 1")
+    endforeach()
+endif()
 
 if(failures)
     message("${failures}")

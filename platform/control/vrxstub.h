@@ -84,6 +84,14 @@ VRXSYS_LINK size_t VRX_CDECL vrxstub_bad_releases(void);
 VRXSYS_LINK size_t VRX_CDECL vrxstub_scratch_request_count(void);
 VRXSYS_LINK const struct vrxstub_scratch_request *VRX_CDECL vrxstub_scratch_request_at(size_t index);
 
+/* The call trace: with VRX_STANDIN_TRACE set to a file name, or to "-" for
+ * standard error, the stand-ins write one line per core and service call
+ * (see vrxstub_trace.h). vrxstub_tracing is nonzero when the trace is on;
+ * the file is opened, and emptied, at the first call. vrxstub_trace_write
+ * writes one line, whole, and its newline. */
+VRXSYS_LINK int VRX_CDECL vrxstub_tracing(void);
+VRXSYS_LINK void VRX_CDECL vrxstub_trace_write(const char *line);
+
 /* A hook runs in place of the stand-in's own behaviour for one core
  * function or message service, while the caller's texts are terminated;
  * its result is the function's result. It gets a copy of the call, valid

@@ -1,9 +1,14 @@
 // How every stand-in core function runs: it is recorded with its raw
 // arguments, then a test's hook runs in its place if one is set, else the
-// stand-in's own model, one call at a time. A stand-in passes its own name
-// (__func__), its arguments in order, and last the model:
+// stand-in's own model, one call at a time; last it is traced, when the
+// trace is on (vrxstub_trace.h; the records are shown through
+// trace_records.h). A stand-in passes its own name (__func__), its
+// arguments in order, and last the model:
 //
 //     return core_call(__func__, dbAlias, ca, [&] { return finish(ca, 0); });
+//
+// An output buffer of the caller's is passed as vrxstub::output(buffer), an
+// array whose length another argument gives as vrxstub::list(items, count).
 #pragma once
 
 #include <cstdint>
@@ -14,7 +19,9 @@
 
 #include "vrxagapi/common.h"
 #include "vrxstub.h"
+#include "trace_records.h"
 #include "vrxstub_messages.h"
+#include "vrxstub_trace.h"
 
 namespace vrxapp {
 
@@ -35,9 +42,15 @@ std::int32_t core_call(const char *name, const std::tuple<T...> &all, std::index
     void *context;
     // The hook gets this copy, not the logged call: what the hook calls in
     // turn is logged too and may move the log.
-    if (find_hook(name, &hook, &context)) return hook(&call, context);
-    const std::lock_guard<std::mutex> lock(model_mutex());
-    return std::get<sizeof...(T) - 1>(all)();
+    std::int32_t result;
+    if (find_hook(name, &hook, &context)) {
+        result = hook(&call, context);
+    } else {
+        const std::lock_guard<std::mutex> lock(model_mutex());
+        result = std::get<sizeof...(T) - 1>(all)();
+    }
+    vrxstub::trace_call(name, &result, std::get<I>(all)...);
+    return result;
 }
 }  // namespace detail
 

@@ -56,7 +56,7 @@ using namespace vrxapp;
 extern "C" {
 
 std::int32_t VRX_STDCALL sqlfxdb(char *dbAlias, std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call(__func__, dbAlias, count, items, ca, [&] {
+    return core_call(__func__, dbAlias, count, vrxstub::list(items, count), ca, [&] {
         static const DbConfig none;
         auto it = dbAlias != nullptr ? model().configs.find(alias_key(dbAlias)) : model().configs.end();
         return read_values(dbAlias, count, items, ca, it != model().configs.end() ? it->second : none);
@@ -64,14 +64,14 @@ std::int32_t VRX_STDCALL sqlfxdb(char *dbAlias, std::uint32_t count, vrxConfigIt
 }
 
 std::int32_t VRX_STDCALL sqlfddb(char *dbAlias, std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call(__func__, dbAlias, count, items, ca, [&] {
+    return core_call(__func__, dbAlias, count, vrxstub::list(items, count), ca, [&] {
         static const DbConfig defaults;
         return read_values(dbAlias, count, items, ca, defaults);
     });
 }
 
 std::int32_t VRX_STDCALL sqlfudb(char *dbAlias, std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call(__func__, dbAlias, count, items, ca, [&] {
+    return core_call(__func__, dbAlias, count, vrxstub::list(items, count), ca, [&] {
         if (std::int32_t code = check_request(dbAlias, count, items)) return finish(ca, code);
         DbConfig &config = model().configs[alias_key(dbAlias)];
         write_items(kDefaults, config, count, items);

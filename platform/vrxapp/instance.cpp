@@ -112,7 +112,7 @@ std::int32_t VRX_STDCALL sqlefrce_api(void *value4, void *value3, std::uint32_t 
 
 // Writes the name NUL-terminated; the library pads it for the caller.
 std::int32_t VRX_STDCALL sqlegins_api(char *name, sqlca *ca) {
-    return core_call(__func__, name, ca, [&] {
+    return core_call(__func__, vrxstub::output(name), ca, [&] {
         if (name != nullptr) std::strcpy(name, kInstanceName);
         return finish(ca, 0);
     });

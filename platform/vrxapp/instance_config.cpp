@@ -36,19 +36,19 @@ using namespace vrxapp;
 extern "C" {
 
 std::int32_t VRX_STDCALL sqlfxsys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call(__func__, count, items, ca,
+    return core_call(__func__, count, vrxstub::list(items, count), ca,
                      [&] { return finish(ca, read_items(kDefaults, model().instanceConfig, count, items)); });
 }
 
 std::int32_t VRX_STDCALL sqlfdsys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call(__func__, count, items, ca, [&] {
+    return core_call(__func__, count, vrxstub::list(items, count), ca, [&] {
         static const DbConfig defaults;
         return finish(ca, read_items(kDefaults, defaults, count, items));
     });
 }
 
 std::int32_t VRX_STDCALL sqlfusys(std::uint32_t count, vrxConfigItem *items, sqlca *ca) {
-    return core_call(__func__, count, items, ca, [&] {
+    return core_call(__func__, count, vrxstub::list(items, count), ca, [&] {
         return finish(ca, write_items(kDefaults, model().instanceConfig, count, items));
     });
 }

@@ -16,6 +16,7 @@
 #include "vrxplatform/services.h"
 #include "vrxstub.h"
 #include "vrxstub_messages.h"
+#include "vrxstub_trace.h"
 
 namespace {
 
@@ -58,6 +59,8 @@ private:
     }
 };
 
+using vrxstub::fixed;
+using vrxstub::output;
 using vrxstub::record;
 
 void copy_name(char (&to)[VRXSTUB_NAME], const char *from) {
@@ -113,15 +116,45 @@ bool hookable(const char *name) {
 
 // A message service runs as a core stand-in does: recorded, then a test's
 // hook in its place, with its own copy of the call, if one is set; else its
-// own texts.
+// own texts; then traced.
 template <class Texts, class... Args>
 std::int32_t service_call(const char *name, Texts texts, Args... args) {
     const vrxstub_call call = vrxstub::call_of(name, args...);
     vrxstub_record(call.name, call.argc, call.args);
     vrxstub_hook hook;
     void *context;
-    if (vrxstub_find_hook(name, &hook, &context)) return hook(&call, context);
-    return texts();
+    const std::int32_t result = vrxstub_find_hook(name, &hook, &context) ? hook(&call, context) : texts();
+    vrxstub::trace_call(name, &result, args...);
+    return result;
+}
+
+// Any other service: recorded, run, traced.
+template <class Body, class... Args>
+auto service(const char *name, Body body, Args... args) {
+    record(name, args...);
+    if constexpr (std::is_void_v<decltype(body())>) {
+        body();
+        vrxstub::trace_call<int>(name, nullptr, args...);
+    } else {
+        const auto result = body();
+        vrxstub::trace_call(name, &result, args...);
+        return result;
+    }
+}
+
+// The trace file, opened at the first call that asks for it.
+std::FILE *open_trace() {
+    const char *where = std::getenv("VRX_STANDIN_TRACE");
+    if (where == nullptr || *where == '\0') return nullptr;
+    if (std::strcmp(where, "-") == 0) return stderr;
+    std::FILE *file = std::fopen(where, "w");
+    if (file == nullptr) std::fprintf(stderr, "VRX_STANDIN_TRACE: cannot write %s; no call trace\n", where);
+    return file;
+}
+
+std::FILE *trace_file() {
+    static std::FILE *const file = open_trace();
+    return file;
 }
 
 }  // namespace
@@ -154,6 +187,18 @@ void VRX_CDECL vrxstub_record(const char *name, std::uint32_t argc, const std::u
     for (std::uint32_t i = 0; i < call.argc; ++i) call.args[i] = args[i];
     Locked l;
     if (l.s.recording) l.s.calls.push_back(call);
+}
+
+int VRX_CDECL vrxstub_tracing(void) { return trace_file() != nullptr ? 1 : 0; }
+
+void VRX_CDECL vrxstub_trace_write(const char *line) {
+    std::FILE *file = trace_file();
+    if (file == nullptr || line == nullptr) return;
+    static std::mutex mutex;
+    const std::lock_guard<std::mutex> lock(mutex);
+    std::fputs(line, file);
+    std::fputc('\n', file);
+    std::fflush(file);
 }
 
 void VRX_CDECL vrxstub_set_recording(int on) { Locked().s.recording = on != 0; }
@@ -236,100 +281,129 @@ const vrxstub_scratch_request *VRX_CDECL vrxstub_scratch_request_at(std::size_t 
 // --- system services -------------------------------------------------------
 
 std::int32_t VRX_CDECL sqlo_create_init_app_data(std::uint32_t code) {
-    record(__func__, code);
-    return Locked().s.initResult;
+    return service(__func__, [] { return Locked().s.initResult; }, code);
 }
 
 std::int32_t VRX_CDECL sqlo_ptr_check_active(void) {
-    record(__func__);
-    return Locked().s.ptrCheck ? 1 : 0;
+    return service(__func__, [] { return Locked().s.ptrCheck ? 1 : 0; });
 }
 
 std::int32_t VRX_CDECL sqlogmblkEx(std::uint32_t zero1, std::uint32_t size, std::uint32_t zero2, void **block,
                                    const char *sourceFile, std::uint32_t sourceLine, std::uint32_t zero3) {
-    record(__func__, zero1, size, zero2, block, sourceFile, sourceLine, zero3);
-    Locked l;
-    SystemState &s = l.s;
-    vrxstub_scratch_request request{};
-    copy_name(request.file, sourceFile);
-    request.line = sourceLine;
-    request.size = size;
-    if (size > kLargestBlock || (s.failAt != 0 && --s.failAt == 0)) {
-        request.failed = 1;
-        ++s.failures;
-        s.requests.push_back(request);
-        return 0x870F0009;  // no memory
-    }
-    void *p = std::malloc(size != 0 ? size : 1);
-    if (p == nullptr) return 0x870F0009;
-    request.block = p;
-    s.requests.push_back(request);
-    s.outstanding[p] = s.requests.size() - 1;
-    *block = p;
-    return 0;
+    return service(
+        __func__,
+        [&]() -> std::int32_t {
+            Locked l;
+            SystemState &s = l.s;
+            vrxstub_scratch_request request{};
+            copy_name(request.file, sourceFile);
+            request.line = sourceLine;
+            request.size = size;
+            if (size > kLargestBlock || (s.failAt != 0 && --s.failAt == 0)) {
+                request.failed = 1;
+                ++s.failures;
+                s.requests.push_back(request);
+                return 0x870F0009;  // no memory
+            }
+            void *p = std::malloc(size != 0 ? size : 1);
+            if (p == nullptr) return 0x870F0009;
+            request.block = p;
+            s.requests.push_back(request);
+            s.outstanding[p] = s.requests.size() - 1;
+            *block = p;
+            return 0;
+        },
+        zero1, size, zero2, block, sourceFile, sourceLine, zero3);
 }
 
 std::int32_t VRX_CDECL sqlofmblkEx(void *block) {
-    record(__func__, block);
-    Locked l;
-    SystemState &s = l.s;
-    auto it = s.outstanding.find(block);
-    if (it == s.outstanding.end()) {
-        ++s.badReleases;
-        return -1;
-    }
-    s.outstanding.erase(it);
-    std::free(block);
-    return 0;
+    return service(
+        __func__,
+        [&]() -> std::int32_t {
+            Locked l;
+            SystemState &s = l.s;
+            auto it = s.outstanding.find(block);
+            if (it == s.outstanding.end()) {
+                ++s.badReleases;
+                return -1;
+            }
+            s.outstanding.erase(it);
+            std::free(block);
+            return 0;
+        },
+        block);
 }
 
 std::int32_t VRX_CDECL sqloincaChkptr(sqlca *ca) {
-    record(__func__, ca);
-    if (ca == nullptr || Locked().s.refuseSqlca) return 1;
-    prepare(ca);
-    return 0;
+    return service(
+        __func__,
+        [&] {
+            if (ca == nullptr || Locked().s.refuseSqlca) return 1;
+            prepare(ca);
+            return 0;
+        },
+        ca);
 }
 
 void VRX_CDECL sqloinca(sqlca *ca) {
-    record(__func__, ca);
-    if (ca == nullptr) return;
-    prepare(ca);
-    std::memset(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcode), 0, 4);
-    std::memset(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlerrml), 0, 2);
+    service(
+        __func__,
+        [&] {
+            if (ca == nullptr) return;
+            prepare(ca);
+            std::memset(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlcode), 0, 4);
+            std::memset(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlerrml), 0, 2);
+        },
+        ca);
 }
 
 void VRX_CDECL sqlofica(sqlca *ca) {
-    record(__func__, ca);
-    if (ca != nullptr) prepare(ca);
+    service(
+        __func__,
+        [&] {
+            if (ca != nullptr) prepare(ca);
+        },
+        ca);
 }
 
 std::int32_t VRX_CDECL sqlocptrs(void **ptr, std::uint32_t *length, std::uint8_t *mode, std::uint32_t count,
                                  std::uint32_t zero) {
-    record(__func__, ptr, length, mode, count, zero);
-    for (std::uint32_t i = 0; i < count; ++i)
-        if (const int refused = vrxstub_region_refused(ptr[i], length[i], mode[i]); refused != 0) return refused;
-    return 0;
+    return service(
+        __func__,
+        [&] {
+            for (std::uint32_t i = 0; i < count; ++i)
+                if (const int refused = vrxstub_region_refused(ptr[i], length[i], mode[i]); refused != 0)
+                    return refused;
+            return 0;
+        },
+        ptr, length, mode, count, zero);
 }
 
-void VRX_CDECL pdtEntry(std::uint32_t functionId) { record(__func__, functionId); }
+void VRX_CDECL pdtEntry(std::uint32_t functionId) {
+    service(__func__, [] {}, functionId);
+}
 
 void VRX_CDECL sqltExit(std::uint32_t functionId, std::int32_t result) {
-    record(__func__, functionId, result);
+    service(__func__, [] {}, functionId, result);
 }
 
 void VRX_CDECL pdLog(std::uint32_t one, std::uint32_t zero1, std::uint32_t functionId, std::uint32_t zero2,
                      std::uint32_t zero3, std::uint32_t probe, std::uint32_t two, std::uint32_t itemCount,
                      std::uint32_t zero4, std::uint32_t type1, std::uint32_t length1, const void *address1,
                      std::uint32_t type2, std::uint32_t length2, const void *address2) {
-    record(__func__, one, zero1, functionId, zero2, zero3, probe, two, itemCount, zero4, type1, length1, address1,
-           type2, length2, address2);
-    // The items usually live on the caller's stack: keep their bytes now.
-    const auto bytes = [](std::uint32_t length, const void *address) {
-        return address == nullptr ? std::string() : std::string(static_cast<const char *>(address), length);
-    };
-    Locked l;
-    l.s.logItems.push_back(bytes(length1, address1));
-    l.s.logItems.push_back(bytes(length2, address2));
+    service(
+        __func__,
+        [&] {
+            // The items usually live on the caller's stack: keep their bytes now.
+            const auto bytes = [](std::uint32_t length, const void *address) {
+                return address == nullptr ? std::string() : std::string(static_cast<const char *>(address), length);
+            };
+            Locked l;
+            l.s.logItems.push_back(bytes(length1, address1));
+            l.s.logItems.push_back(bytes(length2, address2));
+        },
+        one, zero1, functionId, zero2, zero3, probe, two, itemCount, zero4, type1, length1, address1, type2, length2,
+        address2);
 }
 
 const char *VRX_CDECL vrxstub_log_item(std::size_t index, std::uint32_t item, std::uint32_t *length) {
@@ -341,7 +415,8 @@ const char *VRX_CDECL vrxstub_log_item(std::size_t index, std::uint32_t item, st
 }
 
 // The texts are those of the stand-ins' own codes; the line width is not
-// used, every text fits on one line.
+// used, every text fits on one line. The caller's SQLSTATE is read as its
+// five characters.
 std::int32_t VRX_STDCALL sqlogstt(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
                                   const char *sqlstate) {
     return service_call(
@@ -353,7 +428,7 @@ std::int32_t VRX_STDCALL sqlogstt(char *buffer, std::int32_t lineWidth, std::int
             std::snprintf(text, sizeof text, "SQLSTATE %.5s: %s", m->sqlstate, m->stateText);
             return write_text(buffer, bufferSize, text);
         },
-        buffer, lineWidth, bufferSize, sqlstate);
+        output(buffer), lineWidth, bufferSize, fixed(sqlstate, 5));
 }
 
 std::int32_t VRX_STDCALL sqlaintp_api(char *buffer, std::int32_t lineWidth, std::int32_t bufferSize,
@@ -369,7 +444,7 @@ std::int32_t VRX_STDCALL sqlaintp_api(char *buffer, std::int32_t lineWidth, std:
             std::snprintf(text, sizeof text, "SQL%04ld%c  %s", std::labs(code), kind, vrxstub::message_for(code).text);
             return write_text(buffer, bufferSize, text);
         },
-        buffer, lineWidth, bufferSize, messageFile, ca);
+        output(buffer), lineWidth, bufferSize, messageFile, ca);
 }
 
 }  // extern "C"
