@@ -23,10 +23,14 @@
 //   TSL MDL  the positional table space list and media list
 //   N  NL  GET(n, set)  UPD(n, m, set)   configuration count, value lengths and items
 //   UPTO(n)  a count of 0..n bytes    NUM(n)  a pointer to a 16-bit count -1..n
+//   NAMES(c, l)  an array of texts: its count in slot c, its 16-bit lengths in slot l
 // then the results the entry point may return without calling the core
 // (0: initialisation failed; -83: no memory; 1: a list check refused;
 // -1, -1078, -1022: guarded refusals; for a service done in the library,
-// every result it may give). A new record needs a RecordDesc.
+// every result it may give; {result, sqlcode}: a refusal the library reports,
+// such as a parameter it may not use, with the sqlcode it sets, or kUntouched
+// for the sqlca left as it was). The frame `checked` returns the
+// initialisation's and the sqlca check's results itself. A new record needs a RecordDesc.
 #include "fuzz_harness.h"
 
 #include <algorithm>
@@ -94,9 +98,9 @@ const Entry kEntries[] = {
 // --- argument kinds ---------------------------------------------------------------
 
 enum class K : std::uint8_t { Len, Text, Stamp, Val8, Val16, Val32, Ca, Out, Room, Pass, Ver, Rec, TsList, MediaList,
-                              Count, ValueLens, GetItems, SetItems, Upto, Num };
+                              Count, ValueLens, GetItems, SetItems, Upto, Num, Names };
 enum class F : std::uint8_t { Text, Out, Stamp, TextList, MediaList, OutValue, Blank, Eye, Pass, Inline16, Inline32,
-                              Byte, Id, Sub, Array };
+                              Byte, Id, Sub, Array, Area, TsList, Names, Absent };
 struct RecordDesc;
 
 struct Field {
@@ -133,6 +137,7 @@ constexpr Slot UPTO(std::uint16_t n) { return {K::Upto, n}; }
 constexpr Slot NUM(std::uint16_t n) { return {K::Num, n}; }
 Slot GET(std::uint16_t count, const TokenSet &set) { return {K::GetItems, count, 0, &set}; }
 Slot UPD(std::uint16_t count, std::uint16_t lens, const TokenSet &set) { return {K::SetItems, count, lens, &set}; }
+constexpr Slot NAMES(std::uint16_t count, std::uint16_t lens) { return {K::Names, count, lens}; }
 
 #define AT(T, f) static_cast<std::uint16_t>(offsetof(T, f))
 #define TEXT(T, p, l, ...) Field{F::Text, AT(T, p), AT(T, l), __VA_ARGS__ + 0, 0}
@@ -142,6 +147,17 @@ constexpr std::uint32_t kNever = 0xFFFFFFFFu;
 #define INLINE(k, T, text, l) Field{F::k, AT(T, text), AT(T, l), 0, sizeof(T::text)}
 #define BLANK(T, f) Field{F::Blank, AT(T, f), 0, 0, sizeof(T::f)}
 #define SUB(T, p, d) Field{F::Sub, AT(T, p), 0, 0, 0, &d}
+// A text whose length is a 16-bit field, and one without a length field (length 0).
+constexpr std::uint16_t kNoLength = 1;
+#define TEXT16(T, p, l) Field{F::Text, AT(T, p), AT(T, l), 0, 2}
+#define TEXT0(T, p) Field{F::Text, AT(T, p), 0, 0, kNoLength}
+// An output area of w bytes without a length; the positional table space list.
+#define AREA(T, p, w) Field{F::Area, AT(T, p), 0, 0, w}
+#define TSLIST(T, p) Field{F::TsList, AT(T, p), 0, 0, 0}
+// An array of texts, its 16-bit count and its array of 16-bit lengths.
+#define NAMELIST(T, p, c, l) Field{F::Names, AT(T, p), AT(T, c), 0, AT(T, l)}
+// A list the harness does not build: a null pointer, its 16-bit count 0 or (one time in four) 1.
+#define ABSENT(T, p, c) Field{F::Absent, AT(T, p), AT(T, c), 0, 0}
 
 const RecordDesc kBackup{sizeof(vrxgBackupStruct),
                          {TEXT(vrxgBackupStruct, piDbAlias, iDbAliasLen),
@@ -258,6 +274,58 @@ const RecordDesc kHadrStop{sizeof(vrxgHADRStopStruct), HADR(vrxgHADRStopStruct)}
 // The source slot of a copy through a stored address.
 const RecordDesc kStoredAddress{sizeof(void *), {{F::Pass, 0, 0, 0, 64}}};
 
+const RecordDesc kRunstats{sizeof(vrxgRunstatsParms),
+                          {TEXT16(vrxgRunstatsParms, piTablename, iTablenameLen),
+                           ABSENT(vrxgRunstatsParms, piColumnList, iNumColumns),
+                           ABSENT(vrxgRunstatsParms, piColumnDistributionList, iNumColdist),
+                           ABSENT(vrxgRunstatsParms, piColumnGroupList, iNumColGroups),
+                           NAMELIST(vrxgRunstatsParms, piIndexList, iNumIndexes, piIndexNamesLen)}};
+// Text 3 is read only for reorganisation types 1 and 2.
+const RecordDesc kReorg{sizeof(vrxgReorgParms),
+                        {{F::Byte, AT(vrxgReorgParms, iReorgType), 0, 0, 3}, TEXT(vrxgReorgParms, piText1, iText1Len),
+                         TEXT(vrxgReorgParms, piText2, iText2Len), LOOSE(vrxgReorgParms, piText3, iText3Len)}};
+const RecordDesc kInspect{sizeof(vrxgInspectParms),
+                          {TEXT(vrxgInspectParms, piTexts[0], iText1Len), TEXT(vrxgInspectParms, piTexts[1], iText2Len),
+                           TEXT(vrxgInspectParms, piTexts[2], iText3Len), TEXT(vrxgInspectParms, piTexts[3], iText4Len),
+                           TEXT(vrxgInspectParms, piTexts[4], iText5Len)}};
+const RecordDesc kRfwdIn{sizeof(vrxgRfwdInputStruct),
+                         {TEXT(vrxgRfwdInputStruct, piDbAlias, iDbAliasLen), TEXT(vrxgRfwdInputStruct, piStopTime, iStopTimeLen),
+                          TEXT(vrxgRfwdInputStruct, piUserName, iUserNameLen), TEXT(vrxgRfwdInputStruct, piPassword, iPasswordLen),
+                          TEXT(vrxgRfwdInputStruct, piOverflowLogPath, iOverflowLogPathLen),
+                          TEXT(vrxgRfwdInputStruct, piDroppedTblID, iDroppedTblIDLen),
+                          TEXT(vrxgRfwdInputStruct, piExportDir, iExportDirLen), TSLIST(vrxgRfwdInputStruct, piTablespaceList)}};
+const RecordDesc kRfwdOut{sizeof(vrxgRfwdOutputStruct),
+                          {AREA(vrxgRfwdOutputStruct, poApplicationId, 33),
+                           {F::OutValue, AT(vrxgRfwdOutputStruct, oValue12), 0, 0, 4}}};
+const RecordDesc kRollforward{sizeof(vrxgRollforwardStruct),
+                              {SUB(vrxgRollforwardStruct, piRfwdInput, kRfwdIn), SUB(vrxgRollforwardStruct, poRfwdOutput, kRfwdOut)}};
+const RecordDesc kRfwdPositionalIn{sizeof(vrxRfwdPositionalInput),
+                                   {TEXT16(vrxRfwdPositionalInput, dbAlias, dbAliasLen),
+                                    TEXT16(vrxRfwdPositionalInput, stopTime, stopTimeLen),
+                                    TEXT16(vrxRfwdPositionalInput, userName, userNameLen),
+                                    TEXT16(vrxRfwdPositionalInput, password, passwordLen),
+                                    TEXT16(vrxRfwdPositionalInput, overflowLogPath, overflowLogPathLen),
+                                    TEXT0(vrxRfwdPositionalInput, droppedTblID), TEXT0(vrxRfwdPositionalInput, exportDir),
+                                    TSLIST(vrxRfwdPositionalInput, tablespaces)}};
+const RecordDesc kRfwdPositionalOut{sizeof(vrxRfwdPositionalOutput), {AREA(vrxRfwdPositionalOutput, applicationId, 33)}};
+const RecordDesc kRecover{sizeof(vrxgRecoverStruct),
+                          {TEXT(vrxgRecoverStruct, piSourceDBAlias, iSourceDBAliasLen), TEXT(vrxgRecoverStruct, piUserName, iUserNameLen),
+                           TEXT(vrxgRecoverStruct, piPassword, iPasswordLen), TEXT(vrxgRecoverStruct, piStopTime, iStopTimeLen),
+                           TEXT(vrxgRecoverStruct, piOverflowLogPath, iOverflowLogPathLen),
+                           TEXT(vrxgRecoverStruct, piHistoryFile, iHistoryFileLen),
+                           TEXT(vrxgRecoverStruct, piComprLibrary, iComprLibraryLen)}};
+const RecordDesc kHistoryOpen{sizeof(vrxgHistoryOpenStruct),
+                              {TEXT(vrxgHistoryOpenStruct, piDatabaseAlias, iAliasLen),
+                               TEXT(vrxgHistoryOpenStruct, piTimestamp, iTimestampLen),
+                               TEXT(vrxgHistoryOpenStruct, piObjectName, iObjectNameLen),
+                               {F::OutValue, AT(vrxgHistoryOpenStruct, oNumRows), 0, 0, 8},
+                               {F::OutValue, AT(vrxgHistoryOpenStruct, oHandle), 0, 0, 2}}};
+const RecordDesc kHistoryUpdate{sizeof(vrxgHistoryUpdateStruct),
+                                {TEXT(vrxgHistoryUpdateStruct, piEntry, iEntryLen),
+                                 TEXT(vrxgHistoryUpdateStruct, piNewLocation, iNewLocationLen),
+                                 TEXT(vrxgHistoryUpdateStruct, piNewDeviceType, iNewDeviceTypeLen)}};
+const RecordDesc kPrune{sizeof(vrxgPruneStruct), {TEXT(vrxgPruneStruct, piString, iStringLen)}};
+
 const TokenSet kAllDb{{46, 256}, {44, 261}, {20, 243},  {103, 243}, {105, 13}, {107, 13}, {121, 34},
                       {120, 18}, {501, 65}, {305, 65}, {306, 65},  {307, 31}, {702, 23}, {602, 11}};
 const TokenSet kExtendedGet{{20, 243}, {103, 243}, {105, 13}, {107, 13}, {121, 34}, {120, 18}};
@@ -269,10 +337,19 @@ const TokenSet kInstanceUpdate{{7, 9},   {24, 15},  {25, 65},  {27, 216},  {28, 
                                {62, 0},  {63, 0},   {65, 216}, {66, 20},   {67, 9},   {71, 5},    {74, 256}, {75, 256},
                                {76, 256}, {77, 32}, {92, 9},   {305, 36},  {311, 256}, {313, 227}};
 
+// A result given without a core call, with the sqlcode it reports (kImplied:
+// the cause and sqlcode the plain result stands for, listed at the top).
+constexpr std::int32_t kImplied = INT32_MIN, kUntouched = INT32_MIN + 1;
+// The stand-in's result for a failed scratch request.
+constexpr std::int32_t kNoBlock = static_cast<std::int32_t>(0x870F0009u);
+struct Refusal {
+    Refusal(std::int32_t r, std::int32_t code = kImplied) : result(r), sqlcode(code) {}
+    std::int32_t result, sqlcode;
+};
 struct Row {
     const char *name;
     std::vector<Slot> slots;
-    std::vector<std::int32_t> refusals;
+    std::vector<Refusal> refusals;
 };
 
 #define V32x4 V32, V32, V32, V32
@@ -393,6 +470,26 @@ const std::vector<Row> kRows = {
     {"SQLGGRPI", {V32, PASS(16), PASS(16), V32, V32, PASS(16), PASS(16), PASS(16), V32, PASS(16)}, {}},
     {"SQLGGRPN", {V32, PASS(16), PASS(16), V32, V32, PASS(16), PASS(16), PASS(16), V32, PASS(16), V32, V32, V32}, {}},
     {"SQLGGTPI", {L, T(0), PASS(16), PASS(16)}, {}},
+    {"SQLGSTAT", {L, N, V8, V8, NL, CA, NAMES(1, 4), T(0)}, {0, -83}},
+    {"VRXGRUNSTATS", {VER, REC(kRunstats), CA}, {{0, -2032}, {1, -2032}, {0, -2302}, {1, -2302}, {kNoBlock, -2009}}},
+    {"SQLGREOT", {L, L, L, CA, T(0), T(1), T(2)}, {0}},
+    {"VRXGREORG", {VER, REC(kReorg), CA}, {0}},
+    {"VRXGINSPECT", {VER, REC(kInspect), CA}, {0}},
+    {"SQLGVQDP", {L, T(0), PASS(16), PASS(16), CA}, {0}},
+    {"VRXGUTILITYCONTROL", {VER, PASS(16), CA}, {}},
+    {"SQLGROLL", {REC(kRfwdPositionalIn), REC(kRfwdPositionalOut), CA}, {0, 1, {-83, -83}}},
+    {"VRXGROLLFORWARD", {VER, REC(kRollforward), CA}, {0, 1, {-83, -83}, {0, -1022}}},
+    {"VRXGRECOVER", {VER, REC(kRecover), CA}, {{0, -1022}, {-83, -83}, {-2032, kUntouched}}},
+    {"SQLGHOPS", {L, L, L, T(0), T(1), T(2), PASS(16), PASS(16), V16, PASS(16), CA}, {0}},
+    {"SQLGHGNE", {V16, PASS(16), PASS(16), CA}, {}},
+    {"SQLGHCLS", {V16, PASS(16), CA}, {}},
+    {"SQLGHUPD", {L, L, L, L, T(0), T(1), T(2), T(3), PASS(16), CA}, {0}},
+    {"SQLGHPRN", {L, T(0), V16, PASS(16), CA}, {0}},
+    {"VRXGHISTORYOPENSCAN", {VER, REC(kHistoryOpen), CA}, {}},
+    {"VRXGHISTORYGETENTRY", {VER, PASS(16), CA}, {}},
+    {"VRXGHISTORYCLOSESCAN", {VER, PASS(2), CA}, {}},
+    {"VRXGHISTORYUPDATE", {VER, REC(kHistoryUpdate), CA}, {}},
+    {"VRXGPRUNE", {VER, REC(kPrune), CA}, {}},
 };
 
 // --- one call ------------------------------------------------------------------
@@ -502,9 +599,10 @@ struct Run {
     }
     std::uint32_t junk(std::uint32_t low, std::uint32_t mask) { return (byte() & 1) ? (u32() & ~mask) | low : low; }
 
-    // A length-qualified text; expected terminated at the core when `reads`.
-    char *text(std::uint32_t &n, bool wide, bool reads, const void *gate1 = nullptr, const void *gate2 = nullptr) {
-        n = length(wide);
+    // A length-qualified text (of length 0 unless `sized`); expected terminated at the core when `reads`.
+    char *text(std::uint32_t &n, bool wide, bool reads, const void *gate1 = nullptr, const void *gate2 = nullptr,
+               bool sized = true) {
+        n = sized ? length(wide) : 0;
         const std::uint8_t choice = byte();
         char *p;
         if (n >= kHuge) {
@@ -584,6 +682,21 @@ struct Run {
         return list;
     }
 
+    // An array of 0-3 texts with an array of their 16-bit lengths; the texts
+    // are terminated only when both arrays are there.
+    char *names(std::uint32_t &count, char *&lens) {
+        count = byte() % 4;
+        lens = place(count * 2u, byte());
+        char *array = place(count * sizeof(char *), byte());
+        for (std::uint32_t i = 0; array != nullptr && i < count && !full; ++i) {
+            std::uint32_t len = 0;
+            char *p = text(len, false, lens != nullptr, lens, array);
+            std::memcpy(array + i * sizeof p, &p, sizeof p);
+            if (lens != nullptr) std::memcpy(lens + 2 * i, &len, 2);
+        }
+        return array;
+    }
+
     // Versioned text list or media list: texts copied into scratch and
     // terminated in place meanwhile.
     char *text_list(bool media, bool reads) {
@@ -622,7 +735,31 @@ struct Run {
             std::uint32_t n = 0;
             char *p = nullptr;
             switch (f.kind) {
-                case F::Text: p = text(n, true, reads); break;
+                case F::Text:
+                    p = text(n, f.width == 0, reads, nullptr, nullptr, f.width != kNoLength);
+                    if (f.width == 0) break;
+                    put_ptr(rec, f.at, p);
+                    if (f.width == 2) std::memcpy(rec + f.len, &n, 2);
+                    continue;
+                case F::Area:
+                    p = place(f.width, byte());
+                    if (p != nullptr) content(p, f.width, ' ');
+                    output(p, f.width);
+                    put_ptr(rec, f.at, p);
+                    continue;
+                case F::TsList: put_ptr(rec, f.at, positional_list(false)); continue;
+                case F::Names: {
+                    char *lens = nullptr;
+                    put_ptr(rec, f.at, names(n, lens));
+                    put_ptr(rec, f.width, lens);
+                    std::memcpy(rec + f.len, &n, 2);
+                    continue;
+                }
+                case F::Absent:
+                    n = byte() % 4 == 3;
+                    put_ptr(rec, f.at, nullptr);
+                    std::memcpy(rec + f.len, &n, 2);
+                    continue;
                 case F::Out:
                 case F::Stamp: {
                     static constexpr std::uint32_t kOut[] = {0, 1, 14, 15, 16, 32, 33, 34};
@@ -797,6 +934,14 @@ struct Run {
             case K::MediaList: args[i] = reinterpret_cast<std::uintptr_t>(positional_list(s.kind == K::MediaList)); return;
             case K::GetItems:
             case K::SetItems: args[i] = reinterpret_cast<std::uintptr_t>(items(s, s.kind == K::SetItems)); return;
+            case K::Names: {
+                std::uint32_t count = 0;
+                char *lens = nullptr;
+                args[i] = reinterpret_cast<std::uintptr_t>(names(count, lens));
+                args[s.n] = junk(count, 0xFFFFu);
+                args[s.m] = reinterpret_cast<std::uintptr_t>(lens);
+                return;
+            }
         }
     }
 
@@ -811,35 +956,50 @@ struct Run {
 
     void check_result(std::int32_t result, const sqlca &before) {
         const char *name = entry->name;
+        const bool initialises =
+            entry->frame == Frame::standard || entry->frame == Frame::guarded || entry->frame == Frame::checked;
         if (coreCalled) {
             if (result != coreResult) violated(name, "the core's result was not returned");
-            if (initFail && (entry->frame == Frame::standard || entry->frame == Frame::guarded))
-                violated(name, "the core was called after a failed initialisation");
+            if (initFail && initialises) violated(name, "the core was called after a failed initialisation");
             if (!concurrent && vrxstub_scratch_failures() != 0) violated(name, "the core was called after a failed scratch request");
             return;
         }
-        const auto &allowed = row->refusals;
-        if (std::find(allowed.begin(), allowed.end(), result) == allowed.end()) violated(name, "a result the entry point may not give");
-        if (entry->frame == Frame::library) return;  // no core: its own results, no sqlca
         const bool written = ca != nullptr;
+        const bool untouched = !written || std::memcmp(ca, &before, sizeof before) == 0;
+        if (entry->frame == Frame::checked && (initFail || refuseCa || !written)) {
+            // Its own frame: the initialisation's result (the stand-in's -1),
+            // then the sqlca check's (1), the sqlca as it was.
+            if (result != (initFail ? -1 : 1) || !untouched) violated(name, "the frame's refusal was not passed on as it was");
+            return;
+        }
         auto code_is = [&](std::int32_t code) {
             std::int32_t sqlcode = 0;
             if (written) std::memcpy(&sqlcode, reinterpret_cast<const char *>(ca) + offsetof(sqlca, sqlcode), 4);
             return !written || sqlcode == code;
         };
-        bool fits = false;
-        switch (result) {
-            case 0: fits = initFail && code_is(-1022); break;
-            case -83:
-                fits = (vrxstub_scratch_failures() != 0 || recordBad) &&
-                       (refuseCa ? !written || std::memcmp(ca, &before, sizeof before) == 0 : code_is(-83));
-                break;
-            case 1: fits = checkOn; break;
-            case -1: fits = ca == nullptr; break;
-            case -1078: fits = record == nullptr && code_is(-1078); break;
-            case -1022: fits = initFail && code_is(-1022); break;
-            default: break;
+        auto implied = [&] {
+            switch (result) {
+                case 0: return initFail && code_is(-1022);
+                case -83:
+                    return (vrxstub_scratch_failures() != 0 || recordBad) && (refuseCa ? untouched : code_is(-83));
+                case 1: return checkOn;
+                case -1: return ca == nullptr;
+                case -1078: return record == nullptr && code_is(-1078);
+                case -1022: return initFail && code_is(-1022);
+                default: return false;
+            }
+        };
+        bool listed = false, fits = false;
+        for (const Refusal &r : row->refusals) {
+            if (r.result != result) continue;
+            listed = true;
+            // The library's own services give their results without a sqlca.
+            fits = fits || entry->frame == Frame::library ||
+                   (r.sqlcode == kImplied     ? implied()
+                    : r.sqlcode == kUntouched ? untouched
+                                              : code_is(r.sqlcode) || (refuseCa && untouched));
         }
+        if (!listed) violated(name, "a result the entry point may not give");
         if (!fits) violated(name, "a refusal without its cause, or with the wrong sqlcode");
     }
 };
