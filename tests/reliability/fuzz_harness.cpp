@@ -957,7 +957,8 @@ struct Run {
     void check_result(std::int32_t result, const sqlca &before) {
         const char *name = entry->name;
         const bool initialises =
-            entry->frame == Frame::standard || entry->frame == Frame::guarded || entry->frame == Frame::checked;
+            entry->frame == Frame::standard || entry->frame == Frame::guarded || entry->frame == Frame::checked ||
+            entry->frame == Frame::unreported;
         if (coreCalled) {
             if (result != coreResult) violated(name, "the core's result was not returned");
             if (initFail && initialises) violated(name, "the core was called after a failed initialisation");
