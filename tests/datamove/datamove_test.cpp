@@ -157,7 +157,7 @@ TEST_F(DataMovementTest, CleanUpRechecks) {
 
 // A copy target refused by its re-check after the core ran is not written
 // back, and its saved-byte array is released all the same.
-TEST_F(DataMovementTest, CopyTargetRefusedAtItsRecheckKeepsItsTerminator) {
+TEST_F(DataMovementTest, CopyTargetRefusedAtItsRecheckStillReleasesItsArray) {
     Arena a(Layout::Aligned);
     const std::int32_t result = run(a, "SQLGLOAD", {}, [&](const vrxstub_call &c) {
         vrxstub_refuse_region(arg<const void *>(c, 12), 0, 1);  // the core's copy target
