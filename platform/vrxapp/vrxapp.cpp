@@ -1,4 +1,7 @@
 // Stand-in for the core API's support functions.
+#include <cstddef>
+#include <cstring>
+
 #include "core_call.h"
 #include "vrxplatform/services.h"
 
@@ -13,9 +16,12 @@ void VRX_CDECL sqlmprca(const char *functionName, std::uint16_t parameterNameLen
                         sqlca *ca) {
     vrxstub::record(__func__, functionName, parameterNameLen, parameterName, ca);
     if (ca == nullptr || parameterName == nullptr) return;
-    std::size_t n = parameterNameLen < sizeof ca->sqlerrmc ? parameterNameLen : sizeof ca->sqlerrmc;
-    std::memcpy(ca->sqlerrmc, parameterName, n);
-    ca->sqlerrml = static_cast<std::int16_t>(n);
+    // The caller's sqlca may lie at any address: write its fields bytewise.
+    char *bytes = reinterpret_cast<char *>(ca);
+    const std::size_t n = parameterNameLen < sizeof(sqlca::sqlerrmc) ? parameterNameLen : sizeof(sqlca::sqlerrmc);
+    const auto length = static_cast<std::int16_t>(n);
+    std::memcpy(bytes + offsetof(sqlca, sqlerrmc), parameterName, n);
+    std::memcpy(bytes + offsetof(sqlca, sqlerrml), &length, sizeof length);
 }
 
 }  // extern "C"

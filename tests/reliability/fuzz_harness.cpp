@@ -24,13 +24,20 @@
 //   N  NL  GET(n, set)  UPD(n, m, set)   configuration count, value lengths and items
 //   UPTO(n)  a count of 0..n bytes    NUM(n)  a pointer to a 16-bit count -1..n
 //   NAMES(c, l)  an array of texts: its count in slot c, its 16-bit lengths in slot l
+//   OBJ      an object list: blank-padded names terminated after their last non-blank
+//   NUM32(n) a pointer to a 32-bit count -1..n
+//   VIA(d, n)  an n-byte area the core writes, reached through d pointers
+//   RECS(d, n)  caller records described by d, their count in slot n (an N)
 // then the results the entry point may return without calling the core
-// (0: initialisation failed; -83: no memory; 1: a list check refused;
-// -1, -1078, -1022: guarded refusals; for a service done in the library,
-// every result it may give; {result, sqlcode}: a refusal the library reports,
-// such as a parameter it may not use, with the sqlcode it sets, or kUntouched
-// for the sqlca left as it was). The frame `checked` returns the
-// initialisation's and the sqlca check's results itself. A new record needs a RecordDesc.
+// (0: initialisation failed, or no records counted; -83: no memory; 1: a
+// list check refused; -1, -1078, -1022: guarded refusals; -1603: an empty
+// object list; -1607: no memory for the names' saved bytes; kNoBlock: the
+// scratch service's own failure, the sqlca untouched; for a service done in
+// the library, every result it may give; {result, sqlcode}: a refusal the
+// library reports, such as a parameter it may not use, with the sqlcode it
+// sets, or kUntouched for the sqlca left as it was). The frame `checked`
+// returns the initialisation's and the sqlca check's results itself. A new
+// record needs a RecordDesc.
 #include "fuzz_harness.h"
 
 #include <algorithm>
@@ -98,9 +105,9 @@ const Entry kEntries[] = {
 // --- argument kinds ---------------------------------------------------------------
 
 enum class K : std::uint8_t { Len, Text, Stamp, Val8, Val16, Val32, Ca, Out, Room, Pass, Ver, Rec, TsList, MediaList,
-                              Count, ValueLens, GetItems, SetItems, Upto, Num, Names };
+                              Count, ValueLens, GetItems, SetItems, Upto, Num, Names, Objects, Num32, Via, Records };
 enum class F : std::uint8_t { Text, Out, Stamp, TextList, MediaList, OutValue, Blank, Eye, Pass, Inline16, Inline32,
-                              Byte, Id, Sub, Array, Area, TsList, Names, Absent };
+                              Byte, Id, Sub, Array, Area, TsList, Names, Absent, Objects, Name };
 struct RecordDesc;
 
 struct Field {
@@ -138,6 +145,10 @@ constexpr Slot NUM(std::uint16_t n) { return {K::Num, n}; }
 Slot GET(std::uint16_t count, const TokenSet &set) { return {K::GetItems, count, 0, &set}; }
 Slot UPD(std::uint16_t count, std::uint16_t lens, const TokenSet &set) { return {K::SetItems, count, lens, &set}; }
 constexpr Slot NAMES(std::uint16_t count, std::uint16_t lens) { return {K::Names, count, lens}; }
+constexpr Slot OBJ{K::Objects};
+constexpr Slot NUM32(std::uint16_t n) { return {K::Num32, n}; }
+constexpr Slot VIA(std::uint16_t depth, std::uint16_t size) { return {K::Via, depth, size}; }
+Slot RECS(const RecordDesc &d, std::uint16_t count) { return {K::Records, count, 0, &d}; }
 
 #define AT(T, f) static_cast<std::uint16_t>(offsetof(T, f))
 #define TEXT(T, p, l, ...) Field{F::Text, AT(T, p), AT(T, l), __VA_ARGS__ + 0, 0}
@@ -325,6 +336,12 @@ const RecordDesc kHistoryUpdate{sizeof(vrxgHistoryUpdateStruct),
                                  TEXT(vrxgHistoryUpdateStruct, piNewLocation, iNewLocationLen),
                                  TEXT(vrxgHistoryUpdateStruct, piNewDeviceType, iNewDeviceTypeLen)}};
 const RecordDesc kPrune{sizeof(vrxgPruneStruct), {TEXT(vrxgPruneStruct, piString, iStringLen)}};
+// The snapshot records start with their object list.
+const RecordDesc kSnapshot{sizeof(vrxgSnapshotData), {{F::Objects, AT(vrxgSnapshotData, piObjectList), 0, 0, 0}}};
+const RecordDesc kResetMonitor{sizeof(vrxgResetMonitorData), {TEXT(vrxgResetMonitorData, piText, iTextLen)}};
+// A container's name is terminated in place when it fits its field.
+const RecordDesc kContainer{sizeof(vrxgContainer),
+                            {{F::Name, AT(vrxgContainer, name), AT(vrxgContainer, nameLen), 0, sizeof(vrxgContainer::name)}}};
 
 const TokenSet kAllDb{{46, 256}, {44, 261}, {20, 243},  {103, 243}, {105, 13}, {107, 13}, {121, 34},
                       {120, 18}, {501, 65}, {305, 65}, {306, 65},  {307, 31}, {702, 23}, {602, 11}};
@@ -490,6 +507,29 @@ const std::vector<Row> kRows = {
     {"VRXGHISTORYCLOSESCAN", {VER, PASS(2), CA}, {}},
     {"VRXGHISTORYUPDATE", {VER, REC(kHistoryUpdate), CA}, {}},
     {"VRXGPRUNE", {VER, REC(kPrune), CA}, {}},
+    {"VRXGGETSNAPSHOT", {VER, REC(kSnapshot), CA}, {0, {0, -1601}, -1603, -1607}},
+    {"SQLGMNSS", {V32, CA, V32, V32, V32, OBJ, V32, V32}, {0, -1603, -1607}},
+    {"VRXGGETSNAPSHOTSIZE", {VER, REC(kSnapshot), CA}, {0, -1603, -1607}},
+    {"SQLGMNSZ", {V32, CA, V32, OBJ, V32, V32}, {0, -1603, -1607}},
+    {"VRXGRESETMONITOR", {VER, REC(kResetMonitor), CA}, {0}},
+    {"SQLGMRST", {L, V32, CA, T(0), V32, V32, V32}, {0}},
+    {"VRXGMONITORSWITCHES", {VER, PASS(16), CA}, {}},
+    {"SQLGMON", {V32, CA, PASS(16), PASS(16), PASS(16)}, {}},
+    {"VRXGCONVMONSTREAM", {VER, PASS(16), CA}, {}},
+    {"SQLGOTSQ", {PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGFTPQ", {PASS(16), PASS(16), ROOM(3 * sizeof(vrxgTablespaceLong)), NUM32(3)}, {}},
+    {"SQLGFTSQ", {PASS(16), PASS(16), ROOM(3 * sizeof(vrxgTablespaceShort)), NUM32(3)}, {}},
+    {"SQLGCTSQ", {PASS(16)}, {}},
+    {"SQLGSTPQ", {PASS(16), PASS(16), ROOM(sizeof(vrxgTablespaceLong)), PASS(16)}, {}},
+    {"SQLGSTSQ", {PASS(16), PASS(16), ROOM(sizeof(vrxgTablespaceShort))}, {}},
+    {"SQLGMTSQ", {PASS(16), NUM32(3), VIA(2, 3 * sizeof(vrxgTablespaceLong)), PASS(16), PASS(16)}, {}},
+    {"SQLGTSQ", {PASS(16), NUM32(3), VIA(1, 3 * sizeof(vrxgTablespaceShort))}, {}},
+    {"SQLGOTCQ", {PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGFTCQ", {PASS(16), PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGCTCQ", {PASS(16)}, {}},
+    {"SQLGTCQ", {PASS(16), PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGSTSC", {CA, PASS(16), PASS(16), N, RECS(kContainer, 3)}, {0, kNoBlock}},
+    {"SQLGGTSS", {PASS(16), PASS(16), PASS(16)}, {}},
 };
 
 // --- one call ------------------------------------------------------------------
@@ -516,6 +556,7 @@ struct Run {
     const Row *row = nullptr;
     bool concurrent = false, checkOn = false, initFail = false, refuseCa = false, recordBad = false;
     bool coreCalled = false, muted = false;
+    bool emptyList = false, noRecords = false;  // an object list counting no names; no records counted
     std::int32_t coreResult = 0;
     std::uint32_t version = 0;
     sqlca *ca = nullptr;
@@ -717,6 +758,30 @@ struct Run {
         return list;
     }
 
+    // An object list: a count, then entries of two values and a 128-byte
+    // name; the byte after the last name is checked with it. Each name is
+    // expected terminated within its 128 bytes.
+    char *object_list(bool reads) {
+        constexpr std::size_t kEntry = sizeof(vrxgObjectEntry), kName = offsetof(vrxgObjectEntry, name);
+        const std::uint32_t made = 1 + byte() % 4;
+        const std::size_t size = offsetof(vrxgObjectList, entries) + made * kEntry + 1;
+        char *list = place(size, byte());
+        if (list == nullptr) return nullptr;
+        content(list, size, ' ');
+        const auto n = static_cast<std::uint32_t>(count(made, list, 0x7FFFFFFF));
+        put_u32(list, 0, n);
+        emptyList = n == 0 && !is_refused(list);
+        for (std::uint32_t i = 0; i < made; ++i) {
+            char *name = list + offsetof(vrxgObjectList, entries) + i * kEntry + kName;
+            const std::size_t used = byte() % 129;
+            content(name, used, ' ');
+            std::memset(name + used, ' ', 128 - used);
+            if (byte() % 8 == Refused) refuse(name);
+            if (reads && n == made) expects.push_back({name, 128, {name, list}});
+        }
+        return list;
+    }
+
     // The top-level record of a row: a null or refused one is a cause of the
     // guarded refusals and of -83.
     char *make_record(const RecordDesc &d, std::size_t n) {
@@ -800,6 +865,17 @@ struct Run {
                     continue;
                 }
                 case F::Byte: rec[f.at] = static_cast<char>(byte() % f.width); continue;
+                case F::Objects: put_ptr(rec, f.at, object_list(reads)); continue;
+                case F::Name: {
+                    // A text held in the record after its 32-bit length: short, full, past the field or -1.
+                    const std::uint8_t c = byte();
+                    n = c % 4 == 0 ? 0 : c % 4 == 1 ? f.width - 1u : c % 4 == 2 ? f.width + (c & 8 ? 0xFFFFu : 0u) : u32() % f.width;
+                    if (c >= 0xF0) n = 0xFFFFFFFFu;
+                    put_u32(rec, f.len, n);
+                    if (byte() % 8 == Refused) refuse(rec + f.at);
+                    if (reads && n < f.width) expects.push_back({rec + f.at, n + 1, {rec + f.at, rec}});
+                    continue;
+                }
                 case F::Id: {
                     std::uint16_t id = f.width;
                     if (byte() % 8 == 0) id = static_cast<std::uint16_t>(u32()), quiet = id != f.width;
@@ -930,6 +1006,41 @@ struct Run {
                 args[i] = reinterpret_cast<std::uintptr_t>(p);
                 return;
             }
+            case K::Objects: args[i] = reinterpret_cast<std::uintptr_t>(object_list(true)); return;
+            case K::Num32: {
+                char *p = place(4, byte());
+                const auto v = static_cast<std::int32_t>(byte() % (s.n + 2u)) - 1;
+                if (p != nullptr) std::memcpy(p, &v, 4);
+                args[i] = reinterpret_cast<std::uintptr_t>(p);
+                return;
+            }
+            case K::Via: {
+                char *p = place(s.m, byte());
+                if (p != nullptr) content(p, s.m, ' ');
+                output(p, s.m);
+                for (std::uint16_t d = 0; d < s.n; ++d) {
+                    char *link = place(sizeof p, byte());
+                    if (link != nullptr) put_ptr(link, 0, p);
+                    p = link;
+                }
+                args[i] = reinterpret_cast<std::uintptr_t>(p);
+                return;
+            }
+            case K::Records: {
+                // Up to 4 records, their count in slot n: the records made, 0, negative or past them.
+                const auto &d = *static_cast<const RecordDesc *>(s.desc);
+                const std::uint32_t made = byte() % 5;
+                char *p = place(made * std::size_t{d.size}, byte());
+                const auto counted = static_cast<std::uint32_t>(count(made, p, 0x10000000));
+                noRecords = counted == 0;
+                const bool was = muted;
+                muted = counted != made;
+                for (std::uint32_t r = 0; p != nullptr && r < made && !full; ++r) fill(p + r * std::size_t{d.size}, d);
+                muted = was;
+                args[s.n] = counted;
+                args[i] = reinterpret_cast<std::uintptr_t>(p);
+                return;
+            }
             case K::TsList:
             case K::MediaList: args[i] = reinterpret_cast<std::uintptr_t>(positional_list(s.kind == K::MediaList)); return;
             case K::GetItems:
@@ -980,13 +1091,16 @@ struct Run {
         };
         auto implied = [&] {
             switch (result) {
-                case 0: return initFail && code_is(-1022);
+                case 0: return (initFail && code_is(-1022)) || (!initFail && noRecords);
                 case -83:
                     return (vrxstub_scratch_failures() != 0 || recordBad) && (refuseCa ? untouched : code_is(-83));
                 case 1: return checkOn;
                 case -1: return ca == nullptr;
                 case -1078: return record == nullptr && code_is(-1078);
                 case -1022: return initFail && code_is(-1022);
+                case -1603: return emptyList && (refuseCa ? untouched : code_is(-1603));
+                case -1607: return vrxstub_scratch_failures() != 0 && (refuseCa ? untouched : code_is(-1607));
+                case kNoBlock: return vrxstub_scratch_failures() != 0 && untouched;
                 default: return false;
             }
         };
