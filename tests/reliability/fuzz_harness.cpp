@@ -23,10 +23,16 @@
 //   TSL MDL  the positional table space list and media list
 //   N  NL  GET(n, set)  UPD(n, m, set)   configuration count, value lengths and items
 //   UPTO(n)  a count of 0..n bytes    NUM(n)  a pointer to a 16-bit count -1..n
+//   MDL_OF(t, u)  a media list of any type whose texts are terminated when
+//            its type is t (or u), only the first entry's for 'O'
 // then the results the entry point may return without calling the core
 // (0: initialisation failed; -83: no memory; 1: a list check refused;
-// -1, -1078, -1022: guarded refusals; for a service done in the library,
-// every result it may give). A new record needs a RecordDesc.
+// -1, -1078, -1022: guarded refusals; -1022 of an unreported frame leaves the
+// sqlca alone; -3223: a record null or refused; for a service done in the
+// library, every result it may give), then options: kOwnResult for an entry
+// point that returns its own last check (0, or 1 when checking is on) rather
+// than the core's result; kPreparesCa for one that writes its -83 into a
+// refused sqlca too. A new record needs a RecordDesc.
 #include "fuzz_harness.h"
 
 #include <algorithm>
@@ -94,9 +100,9 @@ const Entry kEntries[] = {
 // --- argument kinds ---------------------------------------------------------------
 
 enum class K : std::uint8_t { Len, Text, Stamp, Val8, Val16, Val32, Ca, Out, Room, Pass, Ver, Rec, TsList, MediaList,
-                              Count, ValueLens, GetItems, SetItems, Upto, Num };
+                              Count, ValueLens, GetItems, SetItems, Upto, Num, Media };
 enum class F : std::uint8_t { Text, Out, Stamp, TextList, MediaList, OutValue, Blank, Eye, Pass, Inline16, Inline32,
-                              Byte, Id, Sub, Array };
+                              Byte, Id, Sub, Array, Text16, Media };
 struct RecordDesc;
 
 struct Field {
@@ -133,6 +139,14 @@ constexpr Slot UPTO(std::uint16_t n) { return {K::Upto, n}; }
 constexpr Slot NUM(std::uint16_t n) { return {K::Num, n}; }
 Slot GET(std::uint16_t count, const TokenSet &set) { return {K::GetItems, count, 0, &set}; }
 Slot UPD(std::uint16_t count, std::uint16_t lens, const TokenSet &set) { return {K::SetItems, count, lens, &set}; }
+// Media list types packed two to a 16-bit value; 0 names none.
+constexpr std::uint16_t types_of(char t, char u = 0) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(t) | static_cast<unsigned char>(u) << 8);
+}
+constexpr bool of_type(std::uint16_t types, char type) {
+    return type != 0 && (type == static_cast<char>(types & 0xFF) || type == static_cast<char>(types >> 8));
+}
+constexpr Slot MDL_OF(char t, char u = 0) { return {K::Media, types_of(t, u)}; }
 
 #define AT(T, f) static_cast<std::uint16_t>(offsetof(T, f))
 #define TEXT(T, p, l, ...) Field{F::Text, AT(T, p), AT(T, l), __VA_ARGS__ + 0, 0}
@@ -142,6 +156,9 @@ constexpr std::uint32_t kNever = 0xFFFFFFFFu;
 #define INLINE(k, T, text, l) Field{F::k, AT(T, text), AT(T, l), 0, sizeof(T::text)}
 #define BLANK(T, f) Field{F::Blank, AT(T, f), 0, 0, sizeof(T::f)}
 #define SUB(T, p, d) Field{F::Sub, AT(T, p), 0, 0, 0, &d}
+// A text with a 16-bit length at offset l; a media list of the given types (see MDL_OF).
+#define TEXT16(T, p, l) Field{F::Text16, AT(T, p), static_cast<std::uint16_t>(l), 0, 0}
+#define MEDIA(T, p, since, ...) Field{F::Media, AT(T, p), 0, since, types_of(__VA_ARGS__)}
 
 const RecordDesc kBackup{sizeof(vrxgBackupStruct),
                          {TEXT(vrxgBackupStruct, piDbAlias, iDbAliasLen),
@@ -257,6 +274,38 @@ const RecordDesc kHadrTakeover{sizeof(vrxgHADRTakeoverStruct), HADR(vrxgHADRTake
 const RecordDesc kHadrStop{sizeof(vrxgHADRStopStruct), HADR(vrxgHADRStopStruct)};
 // The source slot of a copy through a stored address.
 const RecordDesc kStoredAddress{sizeof(void *), {{F::Pass, 0, 0, 0, 64}}};
+const RecordDesc kExport{sizeof(vrxgExportParms),
+                         {MEDIA(vrxgExportParms, piPathList1, 0, VRX_MEDIA_LOCAL),
+                          MEDIA(vrxgExportParms, piLocationList1, 0, VRX_MEDIA_CLIENT),
+                          MEDIA(vrxgExportParms, piPathList2, 9000000, VRX_MEDIA_LOCAL),
+                          MEDIA(vrxgExportParms, piLocationList2, 9000000, VRX_MEDIA_CLIENT),
+                          TEXT16(vrxgExportParms, piText1, AT(vrxgExportParms, iText1Len)),
+                          TEXT16(vrxgExportParms, piText2, AT(vrxgExportParms, iText2Len)),
+                          TEXT16(vrxgExportParms, piText3, AT(vrxgExportParms, iText3Len))}};
+const RecordDesc kImport{sizeof(vrxgImportParms),
+                         {MEDIA(vrxgImportParms, piPathList1, 0, VRX_MEDIA_LOCAL),
+                          MEDIA(vrxgImportParms, piPathList2, 0, VRX_MEDIA_LOCAL),
+                          TEXT16(vrxgImportParms, piText1, AT(vrxgImportParms, iText1Len)),
+                          TEXT16(vrxgImportParms, piText2, AT(vrxgImportParms, iText2Len)),
+                          TEXT16(vrxgImportParms, piText3, AT(vrxgImportParms, iText3Len))}};
+// The nested records' texts are terminated only when their record passes its check.
+const RecordDesc kLoadNested1{sizeof(vrxgLoadNested1), {TEXT16(vrxgLoadNested1, piTextN1, AT(vrxgLoadNested1, iTextN1Len))}};
+#define NESTED2(p, i) TEXT16(vrxgLoadNested2, p, AT(vrxgLoadNested2, iTextLen) + 2 * (i))
+const RecordDesc kLoadNested2{sizeof(vrxgLoadNested2),
+                              {NESTED2(piTextP1, 0), NESTED2(piTextP2, 1), NESTED2(piTextP3, 2), NESTED2(piTextP4, 3),
+                               NESTED2(piTextP5, 4), NESTED2(piTextP6, 5)}};
+const RecordDesc kLoad{sizeof(vrxgLoadParms),
+                       {MEDIA(vrxgLoadParms, piSourceList, 0, VRX_MEDIA_SERVER),
+                        MEDIA(vrxgLoadParms, piSourceList2, 0, VRX_MEDIA_SERVER),
+                        MEDIA(vrxgLoadParms, piSourceList3, 0, VRX_MEDIA_SERVER),
+                        MEDIA(vrxgLoadParms, piPathList, 0, VRX_MEDIA_LOCAL),
+                        MEDIA(vrxgLoadParms, piCopyTarget, 0, VRX_MEDIA_LOCAL, VRX_MEDIA_VENDOR),
+                        TEXT16(vrxgLoadParms, piText1, AT(vrxgLoadParms, iText1Len)),
+                        TEXT16(vrxgLoadParms, piText2, AT(vrxgLoadParms, iText2Len)),
+                        TEXT16(vrxgLoadParms, piText3, AT(vrxgLoadParms, iText3Len)),
+                        SUB(vrxgLoadParms, piNested1, kLoadNested1), SUB(vrxgLoadParms, piNested2, kLoadNested2)}};
+const RecordDesc kLoadQuery{sizeof(vrxgLoadQueryParms),
+                            {TEXT(vrxgLoadQueryParms, piText1, iText1Len), TEXT(vrxgLoadQueryParms, piText2, iText2Len)}};
 
 const TokenSet kAllDb{{46, 256}, {44, 261}, {20, 243},  {103, 243}, {105, 13}, {107, 13}, {121, 34},
                       {120, 18}, {501, 65}, {305, 65}, {306, 65},  {307, 31}, {702, 23}, {602, 11}};
@@ -273,7 +322,9 @@ struct Row {
     const char *name;
     std::vector<Slot> slots;
     std::vector<std::int32_t> refusals;
+    unsigned options = 0;
 };
+constexpr unsigned kOwnResult = 1, kPreparesCa = 2;
 
 #define V32x4 V32, V32, V32, V32
 const std::vector<Row> kRows = {
@@ -393,6 +444,20 @@ const std::vector<Row> kRows = {
     {"SQLGGRPI", {V32, PASS(16), PASS(16), V32, V32, PASS(16), PASS(16), PASS(16), V32, PASS(16)}, {}},
     {"SQLGGRPN", {V32, PASS(16), PASS(16), V32, V32, PASS(16), PASS(16), PASS(16), V32, PASS(16), V32, V32, V32}, {}},
     {"SQLGGTPI", {L, T(0), PASS(16), PASS(16)}, {}},
+    {"SQLGEXPT", {L, L, L, CA, V32, V16, T(0), V32, T(1), V32, V32, T(2)}, {0}},
+    {"SQLGEXPR", {L, L, L, T(0), MDL_OF('L'), MDL_OF('C'), V32, V32, T(1), V32, T(2), V16, V32, V32, CA}, {0, -83, 1},
+     kOwnResult | kPreparesCa},
+    {"VRXGEXPORT", {VER, REC(kExport), CA}, {0, -83, 1}},
+    {"SQLGIMPT", {L, L, L, CA, V32, V32, V16, T(0), V32, T(1), V32, V32, T(2)}, {0}},
+    {"SQLGIMPR", {L, L, L, T(0), MDL_OF('L'), V32, V32, T(1), V32, T(2), V16, V32, V32, V32, V32, CA}, {0, -83, 1},
+     kOwnResult},
+    {"VRXGIMPORT", {VER, REC(kImport), CA}, {0, -83, 1}},
+    {"SQLGLOAD", {L, L, L, MDL_OF('S'), MDL_OF('S'), V32, V32, T(0), V32, T(1), T(2), V16, V32, V32, MDL_OF('L'),
+                  MDL_OF('L', 'O'), V32, V32, CA},
+     {0, -83, 1}},
+    {"VRXGLOAD", {VER, REC(kLoad), CA}, {-1022, -3223, -83, 1}},
+    {"SQLGQRY", {L, L, T(0), T(1), CA}, {0}, kOwnResult},
+    {"VRXGLOADQUERY", {VER, REC(kLoadQuery), CA}, {0}, kOwnResult},
 };
 
 // --- one call ------------------------------------------------------------------
@@ -549,7 +614,7 @@ struct Run {
     }
 
     // Positional lists: a table space list, or a media list of any type.
-    char *positional_list(bool media) {
+    char *positional_list(bool media, std::uint16_t types = 0, bool reads = true) {
         char *list = place(media ? sizeof(vrxMediaList) : sizeof(vrxTablespaceList), byte());
         if (list == nullptr) return nullptr;
         static constexpr char kTypes[] = {VRX_MEDIA_LOCAL, VRX_MEDIA_VENDOR, VRX_MEDIA_SERVER,
@@ -562,7 +627,7 @@ struct Run {
         const std::int32_t made = 1 + byte() % 4;
         char *entries = place(std::size_t(made) * size, byte());
         const auto n = static_cast<std::int32_t>(count(made, entries, 0x7FFFFFFF));
-        const bool terminated = !media || type == VRX_MEDIA_LOCAL || type == VRX_MEDIA_VENDOR;
+        const bool terminated = types != 0 ? of_type(types, type) : !media || type == VRX_MEDIA_LOCAL || type == VRX_MEDIA_VENDOR;
         for (std::int32_t i = 0; entries != nullptr && i < made && !full; ++i) {
             char *entry = entries + std::size_t(i) * size;
             std::uint32_t len = length(true);
@@ -570,8 +635,9 @@ struct Run {
             if (len >= kHuge || byte() % 8 == Refused) refuse(entry + 4);
             if (len < kHuge) cover(entry + 4, std::uint64_t{len} + 1);
             put_u32(entry, 0, len);
-            const bool reads = type == VRX_MEDIA_VENDOR ? i == 0 : n == made;
-            if (terminated && reads && len != 0xFFFFFFFFu) expects.push_back({entry + 4, len + 1, {entry + 4, list, entries}});
+            const bool entryRead = types != 0 ? reads && n == made && (type != VRX_MEDIA_VENDOR || i == 0)
+                                              : type == VRX_MEDIA_VENDOR ? i == 0 : n == made;
+            if (terminated && entryRead && len != 0xFFFFFFFFu) expects.push_back({entry + 4, len + 1, {entry + 4, list, entries}});
         }
         if (media) {
             list[0] = type;
@@ -669,11 +735,16 @@ struct Run {
                     std::memcpy(rec + f.at, &id, 2);
                     continue;
                 }
-                case F::Sub:
+                case F::Sub: {
+                    // A refused nested record: nothing in it is terminated.
                     p = place(f.sub->size, byte());
+                    const bool was = muted;
+                    muted = was || is_refused(p);
                     if (p != nullptr) fill(p, *f.sub);
+                    muted = was;
                     put_ptr(rec, f.at, p);
                     continue;
+                }
                 case F::Array: {
                     // A count in the record and the array it counts; up to 4, or past 64.
                     const std::uint8_t c = byte();
@@ -689,6 +760,14 @@ struct Run {
                     put_u32(rec, f.len, counted);
                     continue;
                 }
+                case F::Text16:
+                    p = text(n, false, reads);
+                    put_ptr(rec, f.at, p);
+                    std::memcpy(rec + f.len, &n, 2);
+                    continue;
+                case F::Media:
+                    put_ptr(rec, f.at, positional_list(true, f.width, reads));
+                    continue;
             }
             put_ptr(rec, f.at, p);
             if (f.kind != F::TextList && f.kind != F::MediaList) put_u32(rec, f.len, n);
@@ -797,6 +876,7 @@ struct Run {
             case K::MediaList: args[i] = reinterpret_cast<std::uintptr_t>(positional_list(s.kind == K::MediaList)); return;
             case K::GetItems:
             case K::SetItems: args[i] = reinterpret_cast<std::uintptr_t>(items(s, s.kind == K::SetItems)); return;
+            case K::Media: args[i] = reinterpret_cast<std::uintptr_t>(positional_list(true, s.n)); return;
         }
     }
 
@@ -812,8 +892,13 @@ struct Run {
     void check_result(std::int32_t result, const sqlca &before) {
         const char *name = entry->name;
         if (coreCalled) {
-            if (result != coreResult) violated(name, "the core's result was not returned");
-            if (initFail && (entry->frame == Frame::standard || entry->frame == Frame::guarded))
+            if (row->options & kOwnResult) {
+                if (result != 0 && !(result == 1 && checkOn)) violated(name, "not the entry point's own check result");
+            } else if (result != coreResult) {
+                violated(name, "the core's result was not returned");
+            }
+            if (initFail && (entry->frame == Frame::standard || entry->frame == Frame::guarded ||
+                             entry->frame == Frame::unreported))
                 violated(name, "the core was called after a failed initialisation");
             if (!concurrent && vrxstub_scratch_failures() != 0) violated(name, "the core was called after a failed scratch request");
             return;
@@ -832,12 +917,17 @@ struct Run {
             case 0: fits = initFail && code_is(-1022); break;
             case -83:
                 fits = (vrxstub_scratch_failures() != 0 || recordBad) &&
-                       (refuseCa ? !written || std::memcmp(ca, &before, sizeof before) == 0 : code_is(-83));
+                       (refuseCa && !(row->options & kPreparesCa) ? !written || std::memcmp(ca, &before, sizeof before) == 0
+                                                                   : code_is(-83));
                 break;
             case 1: fits = checkOn; break;
             case -1: fits = ca == nullptr; break;
             case -1078: fits = record == nullptr && code_is(-1078); break;
-            case -1022: fits = initFail && code_is(-1022); break;
+            case -1022:
+                fits = initFail && (entry->frame != Frame::unreported ? code_is(-1022)
+                                                                       : !written || std::memcmp(ca, &before, sizeof before) == 0);
+                break;
+            case -3223: fits = recordBad; break;
             default: break;
         }
         if (!fits) violated(name, "a refusal without its cause, or with the wrong sqlcode");
