@@ -28,14 +28,20 @@
 //   NUM32(n) a pointer to a 32-bit count -1..n
 //   VIA(d, n)  an n-byte area the core writes, reached through d pointers
 //   RECS(d, n)  caller records described by d, their count in slot n (an N)
+//   MDL_OF(t, u)  a media list of any type whose texts are terminated when
+//            its type is t (or u), only the first entry's for 'O'
 // then the results the entry point may return without calling the core
 // (0: initialisation failed, or no records counted; -83: no memory; 1: a
-// list check refused; -1, -1078, -1022: guarded refusals; -1603: an empty
-// object list; -1607: no memory for the names' saved bytes; kNoBlock: the
-// scratch service's own failure, the sqlca untouched; for a service done in
-// the library, every result it may give; {result, sqlcode}: a refusal the
-// library reports, such as a parameter it may not use, with the sqlcode it
-// sets, or kUntouched for the sqlca left as it was). The frame `checked`
+// list check refused; -1, -1078, -1022: guarded refusals; -1022 of an
+// unreported frame leaves the sqlca alone; -3223: a record null or refused;
+// -1603: an empty object list; -1607: no memory for the names' saved bytes;
+// kNoBlock: the scratch service's own failure, the sqlca untouched; for a
+// service done in the library, every result it may give; {result, sqlcode}:
+// a refusal the library reports, such as a parameter it may not use, with
+// the sqlcode it sets, or kUntouched for the sqlca left as it was), then
+// options: kOwnResult for an entry point that returns its own last check
+// (0, or 1 when checking is on) rather than the core's result; kPreparesCa
+// for one that writes its -83 into a refused sqlca too. The frame `checked`
 // returns the initialisation's and the sqlca check's results itself. A new
 // record needs a RecordDesc.
 #include "fuzz_harness.h"
@@ -105,9 +111,10 @@ const Entry kEntries[] = {
 // --- argument kinds ---------------------------------------------------------------
 
 enum class K : std::uint8_t { Len, Text, Stamp, Val8, Val16, Val32, Ca, Out, Room, Pass, Ver, Rec, TsList, MediaList,
-                              Count, ValueLens, GetItems, SetItems, Upto, Num, Names, Objects, Num32, Via, Records };
+                              Count, ValueLens, GetItems, SetItems, Upto, Num, Names, Objects, Num32, Via, Records,
+                              Media };
 enum class F : std::uint8_t { Text, Out, Stamp, TextList, MediaList, OutValue, Blank, Eye, Pass, Inline16, Inline32,
-                              Byte, Id, Sub, Array, Area, TsList, Names, Absent, Objects, Name };
+                              Byte, Id, Sub, Array, Area, TsList, Names, Absent, Objects, Name, Text16, Media };
 struct RecordDesc;
 
 struct Field {
@@ -149,6 +156,14 @@ constexpr Slot OBJ{K::Objects};
 constexpr Slot NUM32(std::uint16_t n) { return {K::Num32, n}; }
 constexpr Slot VIA(std::uint16_t depth, std::uint16_t size) { return {K::Via, depth, size}; }
 Slot RECS(const RecordDesc &d, std::uint16_t count) { return {K::Records, count, 0, &d}; }
+// Media list types packed two to a 16-bit value; 0 names none.
+constexpr std::uint16_t types_of(char t, char u = 0) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(t) | static_cast<unsigned char>(u) << 8);
+}
+constexpr bool of_type(std::uint16_t types, char type) {
+    return type != 0 && (type == static_cast<char>(types & 0xFF) || type == static_cast<char>(types >> 8));
+}
+constexpr Slot MDL_OF(char t, char u = 0) { return {K::Media, types_of(t, u)}; }
 
 #define AT(T, f) static_cast<std::uint16_t>(offsetof(T, f))
 #define TEXT(T, p, l, ...) Field{F::Text, AT(T, p), AT(T, l), __VA_ARGS__ + 0, 0}
@@ -169,6 +184,9 @@ constexpr std::uint16_t kNoLength = 1;
 #define NAMELIST(T, p, c, l) Field{F::Names, AT(T, p), AT(T, c), 0, AT(T, l)}
 // A list the harness does not build: a null pointer, its 16-bit count 0 or (one time in four) 1.
 #define ABSENT(T, p, c) Field{F::Absent, AT(T, p), AT(T, c), 0, 0}
+// A text with a 16-bit length at offset l (already an offset); a media list of the given types (see MDL_OF).
+#define TEXT16_AT(T, p, l) Field{F::Text16, AT(T, p), static_cast<std::uint16_t>(l), 0, 0}
+#define MEDIA(T, p, since, ...) Field{F::Media, AT(T, p), 0, since, types_of(__VA_ARGS__)}
 
 const RecordDesc kBackup{sizeof(vrxgBackupStruct),
                          {TEXT(vrxgBackupStruct, piDbAlias, iDbAliasLen),
@@ -284,6 +302,38 @@ const RecordDesc kHadrTakeover{sizeof(vrxgHADRTakeoverStruct), HADR(vrxgHADRTake
 const RecordDesc kHadrStop{sizeof(vrxgHADRStopStruct), HADR(vrxgHADRStopStruct)};
 // The source slot of a copy through a stored address.
 const RecordDesc kStoredAddress{sizeof(void *), {{F::Pass, 0, 0, 0, 64}}};
+const RecordDesc kExport{sizeof(vrxgExportParms),
+                         {MEDIA(vrxgExportParms, piPathList1, 0, VRX_MEDIA_LOCAL),
+                          MEDIA(vrxgExportParms, piLocationList1, 0, VRX_MEDIA_CLIENT),
+                          MEDIA(vrxgExportParms, piPathList2, 9000000, VRX_MEDIA_LOCAL),
+                          MEDIA(vrxgExportParms, piLocationList2, 9000000, VRX_MEDIA_CLIENT),
+                          TEXT16_AT(vrxgExportParms, piText1, AT(vrxgExportParms, iText1Len)),
+                          TEXT16_AT(vrxgExportParms, piText2, AT(vrxgExportParms, iText2Len)),
+                          TEXT16_AT(vrxgExportParms, piText3, AT(vrxgExportParms, iText3Len))}};
+const RecordDesc kImport{sizeof(vrxgImportParms),
+                         {MEDIA(vrxgImportParms, piPathList1, 0, VRX_MEDIA_LOCAL),
+                          MEDIA(vrxgImportParms, piPathList2, 0, VRX_MEDIA_LOCAL),
+                          TEXT16_AT(vrxgImportParms, piText1, AT(vrxgImportParms, iText1Len)),
+                          TEXT16_AT(vrxgImportParms, piText2, AT(vrxgImportParms, iText2Len)),
+                          TEXT16_AT(vrxgImportParms, piText3, AT(vrxgImportParms, iText3Len))}};
+// The nested records' texts are terminated only when their record passes its check.
+const RecordDesc kLoadNested1{sizeof(vrxgLoadNested1), {TEXT16_AT(vrxgLoadNested1, piTextN1, AT(vrxgLoadNested1, iTextN1Len))}};
+#define NESTED2(p, i) TEXT16_AT(vrxgLoadNested2, p, AT(vrxgLoadNested2, iTextLen) + 2 * (i))
+const RecordDesc kLoadNested2{sizeof(vrxgLoadNested2),
+                              {NESTED2(piTextP1, 0), NESTED2(piTextP2, 1), NESTED2(piTextP3, 2), NESTED2(piTextP4, 3),
+                               NESTED2(piTextP5, 4), NESTED2(piTextP6, 5)}};
+const RecordDesc kLoad{sizeof(vrxgLoadParms),
+                       {MEDIA(vrxgLoadParms, piSourceList, 0, VRX_MEDIA_SERVER),
+                        MEDIA(vrxgLoadParms, piSourceList2, 0, VRX_MEDIA_SERVER),
+                        MEDIA(vrxgLoadParms, piSourceList3, 0, VRX_MEDIA_SERVER),
+                        MEDIA(vrxgLoadParms, piPathList, 0, VRX_MEDIA_LOCAL),
+                        MEDIA(vrxgLoadParms, piCopyTarget, 0, VRX_MEDIA_LOCAL, VRX_MEDIA_VENDOR),
+                        TEXT16_AT(vrxgLoadParms, piText1, AT(vrxgLoadParms, iText1Len)),
+                        TEXT16_AT(vrxgLoadParms, piText2, AT(vrxgLoadParms, iText2Len)),
+                        TEXT16_AT(vrxgLoadParms, piText3, AT(vrxgLoadParms, iText3Len)),
+                        SUB(vrxgLoadParms, piNested1, kLoadNested1), SUB(vrxgLoadParms, piNested2, kLoadNested2)}};
+const RecordDesc kLoadQuery{sizeof(vrxgLoadQueryParms),
+                            {TEXT(vrxgLoadQueryParms, piText1, iText1Len), TEXT(vrxgLoadQueryParms, piText2, iText2Len)}};
 
 const RecordDesc kRunstats{sizeof(vrxgRunstatsParms),
                           {TEXT16(vrxgRunstatsParms, piTablename, iTablenameLen),
@@ -367,7 +417,9 @@ struct Row {
     const char *name;
     std::vector<Slot> slots;
     std::vector<Refusal> refusals;
+    unsigned options = 0;
 };
+constexpr unsigned kOwnResult = 1, kPreparesCa = 2;
 
 #define V32x4 V32, V32, V32, V32
 const std::vector<Row> kRows = {
@@ -530,6 +582,20 @@ const std::vector<Row> kRows = {
     {"SQLGTCQ", {PASS(16), PASS(16), PASS(16), PASS(16)}, {}},
     {"SQLGSTSC", {CA, PASS(16), PASS(16), N, RECS(kContainer, 3)}, {0, kNoBlock}},
     {"SQLGGTSS", {PASS(16), PASS(16), PASS(16)}, {}},
+    {"SQLGEXPT", {L, L, L, CA, V32, V16, T(0), V32, T(1), V32, V32, T(2)}, {0}},
+    {"SQLGEXPR", {L, L, L, T(0), MDL_OF('L'), MDL_OF('C'), V32, V32, T(1), V32, T(2), V16, V32, V32, CA}, {0, -83, 1},
+     kOwnResult | kPreparesCa},
+    {"VRXGEXPORT", {VER, REC(kExport), CA}, {0, -83, 1}},
+    {"SQLGIMPT", {L, L, L, CA, V32, V32, V16, T(0), V32, T(1), V32, V32, T(2)}, {0}},
+    {"SQLGIMPR", {L, L, L, T(0), MDL_OF('L'), V32, V32, T(1), V32, T(2), V16, V32, V32, V32, V32, CA}, {0, -83, 1},
+     kOwnResult},
+    {"VRXGIMPORT", {VER, REC(kImport), CA}, {0, -83, 1}},
+    {"SQLGLOAD", {L, L, L, MDL_OF('S'), MDL_OF('S'), V32, V32, T(0), V32, T(1), T(2), V16, V32, V32, MDL_OF('L'),
+                  MDL_OF('L', 'O'), V32, V32, CA},
+     {0, -83, 1}},
+    {"VRXGLOAD", {VER, REC(kLoad), CA}, {-1022, -3223, -83, 1}},
+    {"SQLGQRY", {L, L, T(0), T(1), CA}, {0}, kOwnResult},
+    {"VRXGLOADQUERY", {VER, REC(kLoadQuery), CA}, {0}, kOwnResult},
 };
 
 // --- one call ------------------------------------------------------------------
@@ -688,7 +754,7 @@ struct Run {
     }
 
     // Positional lists: a table space list, or a media list of any type.
-    char *positional_list(bool media) {
+    char *positional_list(bool media, std::uint16_t types = 0, bool reads = true) {
         char *list = place(media ? sizeof(vrxMediaList) : sizeof(vrxTablespaceList), byte());
         if (list == nullptr) return nullptr;
         static constexpr char kTypes[] = {VRX_MEDIA_LOCAL, VRX_MEDIA_VENDOR, VRX_MEDIA_SERVER,
@@ -701,7 +767,7 @@ struct Run {
         const std::int32_t made = 1 + byte() % 4;
         char *entries = place(std::size_t(made) * size, byte());
         const auto n = static_cast<std::int32_t>(count(made, entries, 0x7FFFFFFF));
-        const bool terminated = !media || type == VRX_MEDIA_LOCAL || type == VRX_MEDIA_VENDOR;
+        const bool terminated = types != 0 ? of_type(types, type) : !media || type == VRX_MEDIA_LOCAL || type == VRX_MEDIA_VENDOR;
         for (std::int32_t i = 0; entries != nullptr && i < made && !full; ++i) {
             char *entry = entries + std::size_t(i) * size;
             std::uint32_t len = length(true);
@@ -709,8 +775,9 @@ struct Run {
             if (len >= kHuge || byte() % 8 == Refused) refuse(entry + 4);
             if (len < kHuge) cover(entry + 4, std::uint64_t{len} + 1);
             put_u32(entry, 0, len);
-            const bool reads = type == VRX_MEDIA_VENDOR ? i == 0 : n == made;
-            if (terminated && reads && len != 0xFFFFFFFFu) expects.push_back({entry + 4, len + 1, {entry + 4, list, entries}});
+            const bool entryRead = types != 0 ? reads && n == made && (type != VRX_MEDIA_VENDOR || i == 0)
+                                              : type == VRX_MEDIA_VENDOR ? i == 0 : n == made;
+            if (terminated && entryRead && len != 0xFFFFFFFFu) expects.push_back({entry + 4, len + 1, {entry + 4, list, entries}});
         }
         if (media) {
             list[0] = type;
@@ -882,11 +949,16 @@ struct Run {
                     std::memcpy(rec + f.at, &id, 2);
                     continue;
                 }
-                case F::Sub:
+                case F::Sub: {
+                    // A refused nested record: nothing in it is terminated.
                     p = place(f.sub->size, byte());
+                    const bool was = muted;
+                    muted = was || is_refused(p);
                     if (p != nullptr) fill(p, *f.sub);
+                    muted = was;
                     put_ptr(rec, f.at, p);
                     continue;
+                }
                 case F::Array: {
                     // A count in the record and the array it counts; up to 4, or past 64.
                     const std::uint8_t c = byte();
@@ -902,6 +974,14 @@ struct Run {
                     put_u32(rec, f.len, counted);
                     continue;
                 }
+                case F::Text16:
+                    p = text(n, false, reads);
+                    put_ptr(rec, f.at, p);
+                    std::memcpy(rec + f.len, &n, 2);
+                    continue;
+                case F::Media:
+                    put_ptr(rec, f.at, positional_list(true, f.width, reads));
+                    continue;
             }
             put_ptr(rec, f.at, p);
             if (f.kind != F::TextList && f.kind != F::MediaList) put_u32(rec, f.len, n);
@@ -1053,6 +1133,7 @@ struct Run {
                 args[s.m] = reinterpret_cast<std::uintptr_t>(lens);
                 return;
             }
+            case K::Media: args[i] = reinterpret_cast<std::uintptr_t>(positional_list(true, s.n)); return;
         }
     }
 
@@ -1071,7 +1152,11 @@ struct Run {
             entry->frame == Frame::standard || entry->frame == Frame::guarded || entry->frame == Frame::checked ||
             entry->frame == Frame::unreported;
         if (coreCalled) {
-            if (result != coreResult) violated(name, "the core's result was not returned");
+            if (row->options & kOwnResult) {
+                if (result != 0 && !(result == 1 && checkOn)) violated(name, "not the entry point's own check result");
+            } else if (result != coreResult) {
+                violated(name, "the core's result was not returned");
+            }
             if (initFail && initialises) violated(name, "the core was called after a failed initialisation");
             if (!concurrent && vrxstub_scratch_failures() != 0) violated(name, "the core was called after a failed scratch request");
             return;
@@ -1093,11 +1178,13 @@ struct Run {
             switch (result) {
                 case 0: return (initFail && code_is(-1022)) || (!initFail && noRecords);
                 case -83:
-                    return (vrxstub_scratch_failures() != 0 || recordBad) && (refuseCa ? untouched : code_is(-83));
+                    return (vrxstub_scratch_failures() != 0 || recordBad) &&
+                           (refuseCa && !(row->options & kPreparesCa) ? untouched : code_is(-83));
                 case 1: return checkOn;
                 case -1: return ca == nullptr;
                 case -1078: return record == nullptr && code_is(-1078);
-                case -1022: return initFail && code_is(-1022);
+                case -1022: return initFail && (entry->frame != Frame::unreported ? code_is(-1022) : untouched);
+                case -3223: return recordBad;
                 case -1603: return emptyList && (refuseCa ? untouched : code_is(-1603));
                 case -1607: return vrxstub_scratch_failures() != 0 && (refuseCa ? untouched : code_is(-1607));
                 case kNoBlock: return vrxstub_scratch_failures() != 0 && untouched;
