@@ -17,6 +17,7 @@
 #include <stdint.h>
 
 #include "vrx_abi.h"
+#include "vrxagapi/common.h" /* VRX_STATIC_ASSERT */
 
 VRX_BEGIN_DECLS
 
