@@ -31,8 +31,7 @@ std::int32_t refuse(sqlca *ca, std::int32_t code, const Tag &tag) {
 
 }  // namespace
 
-bool app_data_ready(sqlca *ca) {
-    if (sqlo_create_init_app_data(kAppDataCode) == 0) return true;
+bool report_init_failure(sqlca *ca) {
     if (ca != nullptr) set_sqlcode(ca, kSqlInitFailed);
     return false;
 }
