@@ -1,5 +1,6 @@
 #include "frame/borrowed.h"
 
+#include "frame/caller_record.h"
 #include "frame/marshal.h"
 
 namespace vrx {
@@ -43,9 +44,7 @@ char *Borrowed::terminate_present(char *text, std::uint32_t length) {
 
 char *Borrowed::terminate_trimmed(char *field, std::uint32_t width) {
     if (field == nullptr || width == 0 || !passes_check(field, width, CheckMode::Field)) return field;
-    std::uint32_t end = width - 1;
-    while (end > 0 && field[end - 1] == ' ') --end;
-    borrow(field, end);
+    borrow(field, trimmed_length(field, width - 1));
     return field;
 }
 
