@@ -2,9 +2,9 @@
       *> 64-bit platforms.
        01 vrxgExportParms.
           10 EXP-piText1              USAGE POINTER.
-      *>   Media type 'L'.
+      *>   A media list of type 'L'.
           10 EXP-piPathList1          USAGE POINTER.
-      *>   Media type 'C'.
+      *>   A media list of type 'C'.
           10 EXP-piLocationList1      USAGE POINTER.
           10 EXP-iValue1              PIC 9(9) COMP-5.
           10 EXP-iValue2              PIC 9(9) COMP-5.
@@ -25,7 +25,7 @@
        >>IF P64 IS SET
           10 FILLER                   PIC X(4).
        >>END-IF
-      *>   Media type 'L', read from version 9000000 on.
+      *>   A media list of type 'L', read from version 9000000 on.
           10 EXP-piPathList2          USAGE POINTER.
-      *>   Media type 'C', read from version 9000000 on.
+      *>   A media list of type 'C', read from version 9000000 on.
           10 EXP-piLocationList2      USAGE POINTER.

@@ -2,7 +2,7 @@
       *> 64-bit platforms.
        01 vrxgImportParms.
           10 IMP-piText1              USAGE POINTER.
-      *>   Media type 'L'.
+      *>   A media list of type 'L'.
           10 IMP-piPathList1          USAGE POINTER.
           10 IMP-iValue1              PIC 9(9) COMP-5.
           10 IMP-iValue2              PIC 9(9) COMP-5.
@@ -21,7 +21,7 @@
           10 IMP-iText2Len            PIC 9(4) COMP-5.
           10 IMP-iText3Len            PIC 9(4) COMP-5.
           10 IMP-reserved2            PIC X(2).
-      *>   Media type 'L'.
+      *>   A media list of type 'L'.
           10 IMP-piPathList2          USAGE POINTER.
           10 IMP-iValue7              PIC 9(9) COMP-5.
        >>IF P64 IS SET
