@@ -46,11 +46,13 @@ static int fails(const struct row *r, const char *what)
 
 int vrx_copybook_item(int number, const unsigned char *record, const unsigned char *item, int length)
 {
+    if (++seen != number || number > ROWS) {
+        fprintf(stderr, "item %d came out of order\n", number);
+        return ++failures;
+    }
     const struct row *r = &rows[number - 1];
     const unsigned char *at = record + r->offset;
     size_t width = r->size / r->count;
-    if (++seen != number)
-        return fails(r, "out of order");
     if ((size_t)(item - record) != r->offset || (size_t)length * r->count != r->size) {
         fprintf(stderr, "%s %s: copybook at %zu, %d bytes x %zu; header at %zu, %zu bytes\n", r->record,
                 r->item, (size_t)(item - record), length, r->count, r->offset, r->size);
