@@ -26,9 +26,7 @@ public:
     Borrowed &operator=(const Borrowed &) = delete;
     // A safety net: an entry point restores explicitly, where its order of
     // steps says; anything still borrowed goes back when it returns.
-    ~Borrowed() {
-        if (top_ != entries_) restore();
-    }
+    ~Borrowed() { restore(); }
 
     // In-place termination of a length-qualified text. Returns what the
     // core receives: the caller's pointer, terminated at text[length] unless

@@ -45,13 +45,15 @@ void set_sqlcode(sqlca *ca, std::int32_t code);
 bool sqlcode_negative(const sqlca *ca);
 
 // A failed initialisation of the standard frame: sqlcode -1022 in a
-// non-null sqlca. Returns false.
-bool report_init_failure(sqlca *ca);
+// non-null sqlca.
+void report_init_failure(sqlca *ca);
 
 // Standard frame, step 1. False when the application data could not be
 // set up: sqlcode is then -1022 and the entry point returns 0 at once.
 inline bool app_data_ready(sqlca *ca) {
-    return sqlo_create_init_app_data(kAppDataCode) == 0 || report_init_failure(ca);
+    if (sqlo_create_init_app_data(kAppDataCode) == 0) return true;
+    report_init_failure(ca);
+    return false;
 }
 
 // Standard frame, step 1, for an entry point that reports a failed

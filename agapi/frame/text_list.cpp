@@ -57,12 +57,10 @@ std::int32_t TextListCopy::copy(vrxgTextEntry *entries, std::uint32_t count, sql
 
 void TextListCopy::put_back() {
     if (saved_ == nullptr) return;
-    const SavedByte *const records = saved_;
-    for (std::uint32_t i = done_; i-- > 0;) {
-        if (records[i].savedLength == kNothingSaved) continue;
-        const vrxgTextEntry entry = load_element(entries_, i);
-        if (entry.text != nullptr) vrx::put_back(records[i], entry.text);
-    }
+    put_back_entries(saved_, static_cast<std::int32_t>(done_), [this](std::int32_t i) {
+        const vrxgTextEntry entry = load_element(entries_, static_cast<std::uint32_t>(i));
+        return EntryText{entry.text, entry.length};
+    });
     scratch_release(saved_);
     saved_ = nullptr;
 }
