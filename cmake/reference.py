@@ -1,0 +1,287 @@
+#!/usr/bin/env python3
+"""Writes docs/reference.md from the entry point table, the public header and
+the entry points' sources; with --check, fails when the committed file differs.
+
+Per entry point: its names and argument bytes (table); each argument's C type
+and name (header declaration) and what it is: the `///<` comment after it in
+the declaration, else a naming rule (RULES below); how the library narrows it
+and whether it reads it at all (the definition); the frame's SQLCODEs (table)
+and the others the library sets (`// SQLCODE n: ...` and `// Result n: ...`
+lines in the comment above the definition)."""
+import pathlib
+import re
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+TITLES = {"config": "Configuration", "directory": "Directories", "control": "Instance and database control",
+          "recovery": "Backup and recovery", "datamove": "Data movement", "maintenance": "Table maintenance",
+          "monitor": "Monitoring", "tablespace": "Table spaces and containers",
+          "appsvc": "Application programming services"}
+FRAMES = {
+    "standard": "initialises first",
+    "guarded": "refuses a null sqlca and a null record, then initialises",
+    "unreported": "initialises first, reporting a failure in its result alone",
+    "checked": "initialises, then checks the sqlca",
+    "noinit": "converts without initialising",
+    "forward": "passes its arguments on, only widened, reordered or with a constant added",
+    "library": "does its work itself, calls nothing",
+}
+NARROWING = {"widen16": "low 16 bits read", "sext16": "low 16 bits read, sign-extended", "widen8": "low 8 bits read"}
+errors = []
+
+
+def fail(message):
+    errors.append(message)
+
+
+def matching(text, start, open_char, close_char):
+    """Index just after the bracket that closes the one at `start`."""
+    depth = 0
+    for i in range(start, len(text)):
+        depth += {open_char: 1, close_char: -1}.get(text[i], 0)
+        if depth == 0:
+            return i + 1
+    raise ValueError("unbalanced")
+
+
+def entry_points():
+    pattern = re.compile(r"^VRX_ENTRY\((\w+), (\w+), (\d+), (\w*), (\d+), ([a-z]+), "
+                         r"(standard|guarded|unreported|checked|noinit|forward|library), ([a-z]+/\w+), "
+                         r"(VRXAPP|VRXSYS|none)\)$")
+    rows = []
+    for line in (ROOT / "agapi/frame/entry_points.inc").read_text().splitlines():
+        if line.startswith("VRX_ENTRY("):
+            m = pattern.match(line)
+            if not m:
+                fail(f"entry point table: cannot read '{line}'")
+                continue
+            keys = ("upper", "mixed", "bytes", "core", "core_bytes", "subsystem", "frame", "source", "library")
+            rows.append(dict(zip(keys, m.groups())))
+    return rows
+
+
+def split_params(inside):
+    """[type, name, comment] per parameter of a declaration; a `///<` comment
+    belongs to the parameter it follows."""
+    notes = []
+    inside = re.sub(r"///<\s*(.*)", lambda m: notes.append(m.group(1).strip()) or f"\x01{len(notes) - 1}\x02", inside)
+    params = []
+    for piece in inside.split(","):
+        code = " ".join(re.sub(r"/\*.*?\*/", " ", piece, flags=re.S).split())
+        lead = re.match(r"^((?:\x01\d+\x02\s*)*)(.*)$", code)
+        for n in re.findall(r"\d+", lead.group(1)):
+            params[-1][2] = " ".join(filter(None, [params[-1][2], notes[int(n)]]))
+        code = lead.group(2)
+        note = " ".join(notes[int(n)] for n in re.findall(r"\x01(\d+)\x02", code))
+        code = re.sub(r"\s*\x01\d+\x02", "", code)
+        if code in ("", "void"):
+            continue
+        m = re.match(r"^(.*?[\s*])(\w+)$", code)
+        params.append([m.group(1).strip(), m.group(2), note] if m and m.group(1).strip() else [code, None, note])
+    return params
+
+
+def header():
+    """Declarations and caller records of include/vrxagapi/*.h."""
+    declarations, records = {}, {}
+    for path in sorted((ROOT / "include/vrxagapi").glob("*.h")):
+        text = path.read_text()
+        for m in re.finditer(r"VRX_API int32_t VRX_STDCALL (\w+)\(", text):
+            end = matching(text, m.end() - 1, "(", ")")
+            after = re.match(r";[ \t]*(///<.*)", text[end:])  # the last argument's comment
+            declarations[m.group(1)] = split_params(text[m.end():end - 1] + (after.group(1) if after else ""))
+        for m in re.finditer(r"^/\*((?:(?!\*/).)*)\*/\n(?:/\*(?:(?!\*/).)*\*/\n)*struct (\w+) \{\n(.*?)^\};"
+                             r"|^struct (\w+) \{(?: /\*(.*?)\*/)?\n(.*?)^\};", text, re.S | re.M):
+            name = m.group(2) or m.group(4)
+            about = " ".join((m.group(1) or m.group(5) or "").replace("*", " ").split())
+            fields = []
+            for f in re.finditer(r"^[ \t]+([^;/]+?)\s*(\w+)(\[\w+\])?;[ \t]*(?:/\*(.*?)\*/)?", m.group(3) or m.group(6),
+                                 re.M):
+                fields.append((f.group(1), f.group(2) + (f.group(3) or ""), " ".join((f.group(4) or "").split())))
+            records[name] = (path.name, about, fields)
+    return declarations, records
+
+
+def definition(row):
+    """Parameters and body of the entry point's definition, and the
+    comment lines just above it."""
+    path = ROOT / "agapi" / (row["source"] + ".cpp")
+    if not path.exists():
+        fail(f"entry point table: {row['upper']}'s source agapi/{row['source']}.cpp does not exist")
+        return None
+    text = path.read_text()
+    m = re.search(r"VRX_STDCALL " + row["mixed"] + r"\(", text)
+    if not m:
+        fail(f"entry point table: agapi/{row['source']}.cpp does not define {row['mixed']}")
+        return None
+    close = matching(text, m.end() - 1, "(", ")")
+    body_start = text.index("{", close)
+    body = text[body_start:matching(text, body_start, "{", "}")]
+    above = []
+    for line in reversed(text[:text.rfind("\n", 0, m.start()) + 1].splitlines()):
+        if not line.startswith("//"):
+            break
+        above.insert(0, line[2:])
+    return split_params(text[m.end():close - 1]), body, text, above
+
+
+def narrowing(name, body):
+    notes = [what for f, what in NARROWING.items() if name and re.search(rf"\b{f}\({name}\)", body)]
+    if name is None or not re.search(rf"\b{name}\b", body):
+        return "not read"
+    return "; ".join(notes)
+
+
+def versions_of(record, records):
+    found = []
+    for _, _, comment in records.get(record, ("", "", []))[2]:
+        found += [v for v in re.findall(r"version (\d{7})", comment) if v not in found]
+    return found
+
+
+# Naming rules for arguments without a comment: (test, description).
+RULES = [
+    (lambda t, n, names: n == "ca" and t == "struct sqlca *", lambda t, n, names: "SQL communication area"),
+    (lambda t, n, names: n == "version" and t == "uint32_t", lambda t, n, names: "version of the record"),
+    (lambda t, n, names: re.sub(r"Len(16|32)?$", "", n) in names and re.search(r"Len(16|32)?$", n),
+     lambda t, n, names: f"length of `{re.sub(r'Len(16|32)?$', '', n)}`"),
+    (lambda t, n, names: t.endswith("*") and any(re.fullmatch(n + r"Len(16|32)?", o) for o in names),
+     lambda t, n, names: "text of `" + next(o for o in names if re.fullmatch(n + r"Len(16|32)?", o)) + "` bytes"),
+    (lambda t, n, names: re.fullmatch(r"(ignored|reserved)\d*", n), lambda t, n, names: "not used"),
+    (lambda t, n, names: re.fullmatch(r"(value|pvValue)\d+", n), lambda t, n, names: "a value passed on"),
+    (lambda t, n, names: re.fullmatch(r"number\d+", n), lambda t, n, names: "a number passed on"),
+]
+
+
+def describe(type_, name, comment, names, row, records, versioned):
+    record = re.fullmatch(r"(?:const )?struct (\w+) \*", type_)
+    record = record.group(1) if record and record.group(1) in records else None
+    what = comment or next((text(type_, name, names) for test, text in RULES if test(type_, name, names)), None)
+    if record and record != "sqlca":
+        link = f"[`{record}`](#{record.lower()})"
+        what = f"{what} ({link})" if what else f"record {link}"
+        if versioned and versions_of(record, records):
+            what += ", fields from version " + ", ".join(versions_of(record, records)) + " on"
+    if what is None:
+        fail(f"{row['upper']}: argument '{type_} {name}' has no comment and no rule describes it")
+    return what or "?"
+
+
+def sqlcodes(row, body, above):
+    frame = row["frame"]
+    codes = []
+    if frame == "standard":
+        codes.append("-1022: initialisation failed (result 0)")
+    elif frame == "guarded":
+        codes.append("result -1: null sqlca")
+        if re.search(r"guarded_refusal\(\s*ca\s*,\s*\w+\s*,", body):
+            codes.append("-1078: null record")
+        codes.append("-1022: initialisation failed")
+    elif frame == "unreported":
+        codes.append("result -1022: initialisation failed, sqlca untouched")
+    elif frame == "checked":
+        codes.append("result of the failed initialisation or sqlca check, sqlca untouched")
+    for line in above:
+        m = re.match(r" (SQLCODE|Result)( -?\d+)?: (.*)", line)
+        if m:
+            codes.append(("result" if m.group(1) == "Result" else "") + f"{m.group(2) or ''}: {m.group(3)}".strip())
+        elif line.startswith("   ") and codes:
+            codes[-1] += " " + line.strip()
+    return codes
+
+
+def reports(body, text):
+    """Whether the body makes scratch requests or reports a failure itself."""
+    sites = set(re.findall(r"constexpr \w*Sites? (\w+)", text))
+    return any(re.search(rf"\b{s}\b", body) for s in sites) or re.search(
+        r"\b(report_\w+|set_sqlcode|set_code_and_tag)\(", body)
+
+
+def render():
+    declarations, records = header()
+    rows = entry_points()
+    out = ["# Entry point reference", "",
+           "Generated from `agapi/frame/entry_points.inc`, the public header `include/vrxagapi/*.h` and the",
+           "entry points' sources by `cmake --build <dir> --target reference`; a test fails when it is out",
+           f"of date. {len(rows)} entry points.", "",
+           "Every entry point is `__stdcall` and exported on Windows under four names: upper case,",
+           "upper case with `@` and its argument bytes, lower or mixed case, and that with `@`.",
+           "The Linux libraries export the two plain names. The data marker `sqlzThisIsAVRXLibrary`",
+           "(4 bytes, 0) is exported too. Every argument takes one 32-bit stack slot; a `vrx_slot` is a",
+           "number of which the library reads the bits it says.", "",
+           "Frame: *standard* initialises first (-1022 and result 0 when that fails); *guarded*",
+           "refuses a null sqlca (-1) and a null record (-1078) before initialising (-1022);",
+           "*unreported* initialises first and returns -1022 when that fails, the sqlca left alone;",
+           "*checked* initialises, then checks the sqlca, returning either's nonzero result untouched;",
+           "*noinit* converts without initialising; *forward* passes its arguments on, only widened, reordered",
+           "or with a constant in an argument's place; *library* does its work itself and calls no other",
+           "function. The library is where the function called comes from: `VRXAPP` for a core function,",
+           "`VRXSYS` for a system service.", "",
+           "SQLCODEs lists what the library itself sets (a result alone is marked so); whatever",
+           "the function called sets comes on top. Caller records are described at the end."]
+    used = set()
+    for subsystem in dict.fromkeys(r["subsystem"] for r in rows):
+        out += ["", f"## {TITLES.get(subsystem, subsystem)} (`agapi/{subsystem}`)"]
+        for row in (r for r in rows if r["subsystem"] == subsystem):
+            found = definition(row)
+            params = declarations.get(row["mixed"])
+            if params is None:
+                fail(f"{row['upper']}: no declaration of {row['mixed']} in include/vrxagapi/*.h")
+            if found is None or params is None:
+                continue
+            defined, body, text, above = found
+            if len(params) != len(defined) or 4 * len(params) != int(row["bytes"]):
+                fail(f"{row['upper']}: {len(params)} declared and {len(defined)} defined arguments, "
+                     f"{row['bytes']} bytes in the table")
+                continue
+            calls = f"calls `{row['core']}` ({row['library']}, {row['core_bytes']} bytes)" if row["core"] else "calls nothing"
+            b = row["bytes"]
+            out += ["", f"### {row['upper']}", "",
+                    f"`{row['upper']}`, `{row['upper']}@{b}`, `{row['mixed']}`, `{row['mixed']}@{b}`: {b} argument bytes; "
+                    f"{calls}; frame *{row['frame']}* ({FRAMES[row['frame']]}); `agapi/{row['source']}.cpp`."]
+            if params:
+                out += ["", "| # | Argument | C type | What it is |", "|---|---|---|---|"]
+            names = [n for _, n, _ in params]
+            versioned = "version" in names
+            for i, ((type_, name, comment), (_, own, _)) in enumerate(zip(params, defined), 1):
+                what = describe(type_, name, comment, names, row, records, versioned)
+                read = narrowing(own, body)
+                if read == "not read" and what != "not used":
+                    what += " (not read)"
+                elif read:
+                    what += f" ({read})"
+                used.update(re.findall(r"struct (\w+)", type_))
+                out.append(f"| {i} | `{name}` | `{type_}` | {what} |")
+            codes = sqlcodes(row, body, above)
+            if reports(body, text) and not any(re.match(r" (SQLCODE|Result)", line) for line in above):
+                fail(f"{row['upper']}: makes scratch requests or reports failures; say which codes in "
+                     f"`// SQLCODE n: ...` lines above its definition")
+            out += ["", "SQLCODEs: " + ("; ".join(codes) if codes else "none") + "."]
+    out += ["", "## Caller records", "",
+            "The records the entry points take, as `include/vrxagapi/*.h` declares them (32-bit layouts; "
+            "sizes and offsets are asserted there)."]
+    for name, (path, about, fields) in records.items():
+        out += ["", f"### {name}", "", f"`include/vrxagapi/{path}`" + (f": {about}" if about else "."), "",
+                "| Field | C type | Notes |", "|---|---|---|"]
+        out += [f"| `{f}` | `{t}` | {c} |" for t, f, c in fields]
+    return "\n".join(out) + "\n"
+
+
+def main():
+    text = render()
+    if errors:
+        sys.exit("\n".join(errors))
+    if len(sys.argv) != 3 or sys.argv[1] not in ("--write", "--check"):
+        sys.exit("usage: reference.py --write|--check docs/reference.md")
+    target = pathlib.Path(sys.argv[2])
+    if sys.argv[1] == "--check":
+        if target.read_text() != text:
+            sys.exit(f"{target} is out of date with the entry point table, the header or the sources: "
+                     "run the 'reference' build target")
+        print(f"{target} is current")
+    else:
+        target.write_text(text)
+
+
+if __name__ == "__main__":
+    main()
