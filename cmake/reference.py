@@ -65,9 +65,10 @@ def split_params(inside):
     belongs to the parameter it follows."""
     notes = []
     inside = re.sub(r"///<\s*(.*)", lambda m: notes.append(m.group(1).strip()) or f"\x01{len(notes) - 1}\x02", inside)
+    inside = re.sub(r"//[^\n]*|/\*.*?\*/", " ", inside, flags=re.S)
     params = []
     for piece in inside.split(","):
-        code = " ".join(re.sub(r"/\*.*?\*/", " ", piece, flags=re.S).split())
+        code = " ".join(piece.split())
         lead = re.match(r"^((?:\x01\d+\x02\s*)*)(.*)$", code)
         for n in re.findall(r"\d+", lead.group(1)):
             params[-1][2] = " ".join(filter(None, [params[-1][2], notes[int(n)]]))
@@ -132,12 +133,20 @@ def narrowing(name, body):
     return "; ".join(notes)
 
 
-def versions_of(record, records):
+def versions_of(record, records, seen=()):
+    """Versions from which a record, or a record it points to, grows."""
     found = []
-    for _, _, comment in records.get(record, ("", "", []))[2]:
-        found += [v for v in re.findall(r"version (\d{7})", comment) if v not in found]
-    return found
+    _, about, fields = records.get(record, ("", "", []))
+    for text in [about] + [comment for _, _, comment in fields]:
+        found += re.findall(r"version (\d{7})", text)
+    for type_, _, _ in fields:
+        nested = re.fullmatch(r"struct (\w+) \*", type_)
+        if nested and nested.group(1) not in seen + (record,):
+            found += versions_of(nested.group(1), records, seen + (record,))
+    return sorted(set(found))
 
+
+GENERIC = r"(ignored|reserved|value|pvValue|number)\d*"
 
 # Naming rules for arguments without a comment: (test, description).
 RULES = [
@@ -147,7 +156,7 @@ RULES = [
      lambda t, n, names: f"length of `{re.sub(r'Len(16|32)?$', '', n)}`"),
     (lambda t, n, names: t.endswith("*") and any(re.fullmatch(n + r"Len(16|32)?", o) for o in names),
      lambda t, n, names: "text of `" + next(o for o in names if re.fullmatch(n + r"Len(16|32)?", o)) + "` bytes"),
-    (lambda t, n, names: re.fullmatch(r"(ignored|reserved)\d*", n), lambda t, n, names: "not used"),
+    (lambda t, n, names: re.fullmatch(r"(ignored|reserved)\d*", n), lambda t, n, names: "reserved, passed on"),
     (lambda t, n, names: re.fullmatch(r"(value|pvValue)\d+", n), lambda t, n, names: "a value passed on"),
     (lambda t, n, names: re.fullmatch(r"number\d+", n), lambda t, n, names: "a number passed on"),
 ]
@@ -169,18 +178,13 @@ def describe(type_, name, comment, names, row, records, versioned):
 
 def sqlcodes(row, body, above):
     frame = row["frame"]
-    codes = []
-    if frame == "standard":
-        codes.append("-1022: initialisation failed (result 0)")
-    elif frame == "guarded":
-        codes.append("result -1: null sqlca")
+    codes = {"standard": ["-1022: initialisation failed (result 0)"], "guarded": ["result -1: null sqlca"],
+             "unreported": ["result -1022: initialisation failed, the sqlca untouched"],
+             "checked": ["result: that of the failed initialisation or sqlca check, the sqlca untouched"]}.get(frame, [])
+    if frame == "guarded":
         if re.search(r"guarded_refusal\(\s*ca\s*,\s*\w+\s*,", body):
             codes.append("-1078: null record")
         codes.append("-1022: initialisation failed")
-    elif frame == "unreported":
-        codes.append("result -1022: initialisation failed, sqlca untouched")
-    elif frame == "checked":
-        codes.append("result of the failed initialisation or sqlca check, sqlca untouched")
     for line in above:
         m = re.match(r" (SQLCODE|Result)( -?\d+)?: (.*)", line)
         if m:
@@ -237,8 +241,8 @@ def render():
             calls = f"calls `{row['core']}` ({row['library']}, {row['core_bytes']} bytes)" if row["core"] else "calls nothing"
             b = row["bytes"]
             out += ["", f"### {row['upper']}", "",
-                    f"`{row['upper']}`, `{row['upper']}@{b}`, `{row['mixed']}`, `{row['mixed']}@{b}`: {b} argument bytes; "
-                    f"{calls}; frame *{row['frame']}* ({FRAMES[row['frame']]}); `agapi/{row['source']}.cpp`."]
+                    f"`{row['upper']}` · `{row['upper']}@{b}` · `{row['mixed']}` · `{row['mixed']}@{b}`: {b} argument "
+                    f"bytes; {calls}; frame *{row['frame']}* ({FRAMES[row['frame']]}); `agapi/{row['source']}.cpp`."]
             if params:
                 out += ["", "| # | Argument | C type | What it is |", "|---|---|---|---|"]
             names = [n for _, n, _ in params]
@@ -246,8 +250,8 @@ def render():
             for i, ((type_, name, comment), (_, own, _)) in enumerate(zip(params, defined), 1):
                 what = describe(type_, name, comment, names, row, records, versioned)
                 read = narrowing(own, body)
-                if read == "not read" and what != "not used":
-                    what += " (not read)"
+                if read == "not read" and re.fullmatch(GENERIC, name):
+                    what = "not read"
                 elif read:
                     what += f" ({read})"
                 used.update(re.findall(r"struct (\w+)", type_))
@@ -256,7 +260,7 @@ def render():
             if reports(body, text) and not any(re.match(r" (SQLCODE|Result)", line) for line in above):
                 fail(f"{row['upper']}: makes scratch requests or reports failures; say which codes in "
                      f"`// SQLCODE n: ...` lines above its definition")
-            out += ["", "SQLCODEs: " + ("; ".join(codes) if codes else "none") + "."]
+            out += ["", "SQLCODEs the library sets:" + ("" if codes else " none.")] + [f"- {c}" for c in codes]
     out += ["", "## Caller records", "",
             "The records the entry points take, as `include/vrxagapi/*.h` declares them (32-bit layouts; "
             "sizes and offsets are asserted there)."]
