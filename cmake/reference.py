@@ -7,7 +7,8 @@ and name (header declaration) and what it is: the `///<` comment after it in
 the declaration, else a naming rule (RULES below); how the library narrows it
 and whether it reads it at all (the definition); the frame's SQLCODEs (table)
 and the others the library sets (`// SQLCODE n: ...` and `// Result n: ...`
-lines in the comment above the definition)."""
+lines in the comment above the definition, required where the definition
+reaches a report or a scratch request)."""
 import pathlib
 import re
 import sys
@@ -188,22 +189,57 @@ def sqlcodes(row, body, above):
     for line in above:
         m = re.match(r" (SQLCODE|Result)( -?\d+)?: (.*)", line)
         if m:
-            codes.append(("result" if m.group(1) == "Result" else "") + f"{m.group(2) or ''}: {m.group(3)}".strip())
+            codes.append((("result" if m.group(1) == "Result" else "") + (m.group(2) or "")).strip() + ": " + m.group(3))
         elif line.startswith("   ") and codes:
             codes[-1] += " " + line.strip()
     return codes
 
 
-def reports(body, text):
-    """Whether the body makes scratch requests or reports a failure itself."""
-    sites = set(re.findall(r"constexpr \w*Sites? (\w+)", text))
-    return any(re.search(rf"\b{s}\b", body) for s in sites) or re.search(
-        r"\b(report_\w+|set_sqlcode|set_code_and_tag)\(", body)
+# What makes an entry point set SQLCODEs beyond its frame's: the frame's
+# reports, and the helpers that make scratch requests.
+REPORTING = re.compile(r"\b(report_\w+|set_sqlcode|set_code_and_tag|scratch_request|request_saved_bytes|ScratchCopy"
+                       r"|StringArrayTermination|TextListCopy|MediaListSlot|terminate_lists"
+                       r"|sqluMakeMediaListNullTerminated)\b")
+KEYWORDS = {"if", "for", "while", "switch", "return", "sizeof", "catch", "static_assert", "decltype"}
+
+
+def helpers():
+    """Bodies of what the subsystems define, by name: classes (with their
+    methods) by the class's name, functions by theirs."""
+    index = {}
+    for path in (ROOT / "agapi").glob("*/*.[ch]*"):
+        if path.parent.name == "frame":
+            continue
+        text = re.sub(r"//[^\n]*", "", path.read_text())
+        for m in reversed(list(re.finditer(r"\b(?:class|struct) (\w+)[^;{()]*\{", text))):
+            end = matching(text, m.end() - 1, "{", "}")
+            index[m.group(1)] = index.get(m.group(1), "") + text[m.end() - 1:end]
+            text = text[:m.start()] + text[end:]
+        for m in re.finditer(r"\b(?:(\w+)::)?(\w+)\s*\([^;{}]*\)\s*(?:const\s*)?\{", text):
+            if m.group(2) not in KEYWORDS:
+                name = m.group(1) or m.group(2)
+                index[name] = index.get(name, "") + text[m.end() - 1:matching(text, m.end() - 1, "{", "}")]
+    return index
+
+
+def reports(body, index):
+    """Whether the body, or a helper it names, makes scratch requests or
+    reports a failure itself."""
+    seen, todo = set(), [body]
+    while todo:
+        text = todo.pop()
+        if REPORTING.search(text):
+            return True
+        for word in set(re.findall(r"\b\w+\b", text)) & index.keys() - seen:
+            seen.add(word)
+            todo.append(index[word])
+    return False
 
 
 def render():
     declarations, records = header()
     rows = entry_points()
+    index = helpers()
     out = ["# Entry point reference", "",
            "Generated from `agapi/frame/entry_points.inc`, the public header `include/vrxagapi/*.h` and the",
            "entry points' sources by `cmake --build <dir> --target reference`; a test fails when it is out",
@@ -221,7 +257,10 @@ def render():
            "or with a constant in an argument's place; *library* does its work itself and calls no other",
            "function. The library is where the function called comes from: `VRXAPP` for a core function,",
            "`VRXSYS` for a system service.", "",
-           "SQLCODEs lists what the library itself sets (a result alone is marked so); whatever",
+           "A text comes as a pointer and a length and needs no NUL: the library terminates it for the",
+           "call, in place (borrowing the byte after it, put back before the entry point returns) or in",
+           "a copy. An output field comes back blank-filled to its width.", "",
+           "The SQLCODEs listed are those the library itself sets (a result alone is marked so); whatever",
            "the function called sets comes on top. Caller records are described at the end."]
     used = set()
     for subsystem in dict.fromkeys(r["subsystem"] for r in rows):
@@ -257,7 +296,7 @@ def render():
                 used.update(re.findall(r"struct (\w+)", type_))
                 out.append(f"| {i} | `{name}` | `{type_}` | {what} |")
             codes = sqlcodes(row, body, above)
-            if reports(body, text) and not any(re.match(r" (SQLCODE|Result)", line) for line in above):
+            if reports(body, index) and not any(re.match(r" (SQLCODE|Result)", line) for line in above):
                 fail(f"{row['upper']}: makes scratch requests or reports failures; say which codes in "
                      f"`// SQLCODE n: ...` lines above its definition")
             out += ["", "SQLCODEs the library sets:" + ("" if codes else " none.")] + [f"- {c}" for c in codes]
