@@ -104,6 +104,37 @@ def header():
     return declarations, records
 
 
+SCALARS = {"char": 1, "int8_t": 1, "uint8_t": 1, "int16_t": 2, "uint16_t": 2, "int32_t": 4, "uint32_t": 4,
+           "vrx_slot": 4}
+
+
+def layout(name, records):
+    """(size, alignment, offsets) of a record on the 32-bit product."""
+    offset, align, offsets = 0, 1, []
+    for type_, field, _ in records[name][2]:
+        nested = re.fullmatch(r"struct (\w+)", type_)
+        size, own = (4, 4) if type_.endswith("*") else layout(nested.group(1), records)[:2] if nested else \
+            (SCALARS[type_.replace("const ", "")],) * 2
+        offset = -(-offset // own) * own
+        offsets.append(offset)
+        offset += size * int(re.search(r"\[(\d+)\]", field).group(1) if "[" in field else 1)
+        align = max(align, own)
+    return -(-offset // align) * align, align, offsets
+
+
+def check_layouts(records):
+    """The header's own assertions of sizes and offsets hold for the layouts computed here."""
+    text = "".join(p.read_text() for p in (ROOT / "include/vrxagapi").glob("*.h"))
+    text = re.sub(r"^#elif.*?^#endif", "", text, flags=re.S | re.M)  # the 64-bit alternatives
+    for name, size in re.findall(r"sizeof\(struct (\w+)\) == (\d+)", text):
+        if layout(name, records)[0] != int(size):
+            fail(f"record {name}: {layout(name, records)[0]} bytes here, {size} in the header")
+    for name, field, at in re.findall(r"offsetof\((\w+), (\w+)\) == (\d+)", text):
+        fields = [f.split("[")[0] for _, f, _ in records[name][2]]
+        if layout(name, records)[2][fields.index(field)] != int(at):
+            fail(f"record {name}: {field} at {layout(name, records)[2][fields.index(field)]} here, {at} in the header")
+
+
 def definition(row):
     """Parameters and body of the entry point's definition, and the
     comment lines just above it."""
@@ -301,12 +332,14 @@ def render():
                      f"`// SQLCODE n: ...` lines above its definition")
             out += ["", "SQLCODEs the library sets:" + ("" if codes else " none.")] + [f"- {c}" for c in codes]
     out += ["", "## Caller records", "",
-            "The records the entry points take, as `include/vrxagapi/*.h` declares them (32-bit layouts; "
-            "sizes and offsets are asserted there)."]
+            "The records the entry points take, as `include/vrxagapi/*.h` declares them, with their sizes "
+            "and offsets on the 32-bit product (the header asserts them too)."]
+    check_layouts(records)
     for name, (path, about, fields) in records.items():
-        out += ["", f"### {name}", "", f"`include/vrxagapi/{path}`" + (f": {about}" if about else "."), "",
-                "| Field | C type | Notes |", "|---|---|---|"]
-        out += [f"| `{f}` | `{t}` | {c} |" for t, f, c in fields]
+        size, _, offsets = layout(name, records)
+        out += ["", f"### {name}", "", f"`include/vrxagapi/{path}`, {size} bytes" + (f": {about}" if about else "."),
+                "", "| Offset | Field | C type | Notes |", "|---|---|---|---|"]
+        out += [f"| {at} | `{f}` | `{t}` | {c} |" for at, (t, f, c) in zip(offsets, fields)]
     return "\n".join(out) + "\n"
 
 
