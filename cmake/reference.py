@@ -4,7 +4,7 @@ the entry points' sources; with --check, fails when the committed file differs.
 
 Per entry point: its names and argument bytes (table); each argument's C type
 and name (header declaration) and what it is: the `///<` comment after it in
-the declaration, else a naming rule (RULES below); how the library narrows it
+the declaration, else a naming rule (rule() below); how the library narrows it
 and whether it reads it at all (the definition); the frame's SQLCODEs (table)
 and the others the library sets (`// SQLCODE n: ...` and `// Result n: ...`
 lines in the comment above the definition, required where the definition
@@ -155,7 +155,7 @@ def definition(row):
         if not line.startswith("//"):
             break
         above.insert(0, line[2:])
-    return split_params(text[m.end():close - 1]), body, text, above
+    return split_params(text[m.end():close - 1]), body, above
 
 
 def narrowing(name, body):
@@ -180,24 +180,29 @@ def versions_of(record, records, seen=()):
 
 GENERIC = r"(ignored|reserved|value|pvValue|number)\d*"
 
-# Naming rules for arguments without a comment: (test, description).
-RULES = [
-    (lambda t, n, names: n == "ca" and t == "struct sqlca *", lambda t, n, names: "SQL communication area"),
-    (lambda t, n, names: n == "version" and t == "uint32_t", lambda t, n, names: "version of the record"),
-    (lambda t, n, names: re.sub(r"Len(16|32)?$", "", n) in names and re.search(r"Len(16|32)?$", n),
-     lambda t, n, names: f"length of `{re.sub(r'Len(16|32)?$', '', n)}`"),
-    (lambda t, n, names: t.endswith("*") and any(re.fullmatch(n + r"Len(16|32)?", o) for o in names),
-     lambda t, n, names: "text of `" + next(o for o in names if re.fullmatch(n + r"Len(16|32)?", o)) + "` bytes"),
-    (lambda t, n, names: re.fullmatch(r"(ignored|reserved)\d*", n), lambda t, n, names: "reserved, passed on"),
-    (lambda t, n, names: re.fullmatch(r"(value|pvValue)\d+", n), lambda t, n, names: "a value passed on"),
-    (lambda t, n, names: re.fullmatch(r"number\d+", n), lambda t, n, names: "a number passed on"),
-]
+
+def rule(type_, name, names):
+    """What the naming rules say an argument without a comment is, or None."""
+    length = next((o for o in names if re.fullmatch(name + r"Len(16|32)?", o)), None)
+    if name == "ca" and type_ == "struct sqlca *":
+        return "SQL communication area"
+    if name == "version" and type_ == "uint32_t":
+        return "version of the record"
+    if re.search(r"Len(16|32)?$", name) and re.sub(r"Len(16|32)?$", "", name) in names:
+        return f"length of `{re.sub(r'Len(16|32)?$', '', name)}`"
+    if type_.endswith("*") and length:
+        return f"text of `{length}` bytes"
+    if re.fullmatch(r"(ignored|reserved)\d*", name):
+        return "reserved, passed on"
+    if re.fullmatch(GENERIC, name):
+        return "a value passed on"
+    return None
 
 
 def describe(type_, name, comment, names, row, records, versioned):
     record = re.fullmatch(r"(?:const )?struct (\w+) \*", type_)
     record = record.group(1) if record and record.group(1) in records else None
-    what = comment or next((text(type_, name, names) for test, text in RULES if test(type_, name, names)), None)
+    what = comment or rule(type_, name, names)
     if record and record != "sqlca":
         link = f"[`{record}`](#{record.lower()})"
         what = f"{what} ({link})" if what else f"record {link}"
@@ -293,7 +298,6 @@ def render():
            "a copy. An output field comes back blank-filled to its width.", "",
            "The SQLCODEs listed are those the library itself sets (a result alone is marked so); whatever",
            "the function called sets comes on top. Caller records are described at the end."]
-    used = set()
     for subsystem in dict.fromkeys(r["subsystem"] for r in rows):
         out += ["", f"## {TITLES.get(subsystem, subsystem)} (`agapi/{subsystem}`)"]
         for row in (r for r in rows if r["subsystem"] == subsystem):
@@ -303,7 +307,7 @@ def render():
                 fail(f"{row['upper']}: no declaration of {row['mixed']} in include/vrxagapi/*.h")
             if found is None or params is None:
                 continue
-            defined, body, text, above = found
+            defined, body, above = found
             if len(params) != len(defined) or 4 * len(params) != int(row["bytes"]):
                 fail(f"{row['upper']}: {len(params)} declared and {len(defined)} defined arguments, "
                      f"{row['bytes']} bytes in the table")
@@ -324,7 +328,6 @@ def render():
                     what = "not read"
                 elif read:
                     what += f" ({read})"
-                used.update(re.findall(r"struct (\w+)", type_))
                 out.append(f"| {i} | `{name}` | `{type_}` | {what} |")
             codes = sqlcodes(row, body, above)
             if reports(body, index) and not any(re.match(r" (SQLCODE|Result)", line) for line in above):
