@@ -217,7 +217,8 @@ def sqlcodes(row, body, above):
     frame = row["frame"]
     codes = {"standard": ["-1022: initialisation failed (result 0)"], "guarded": ["result -1: null sqlca"],
              "unreported": ["result -1022: initialisation failed, the sqlca untouched"],
-             "checked": ["result: that of the failed initialisation or sqlca check, the sqlca untouched"]}.get(frame, [])
+             "checked": ["result: that of the failed initialisation or sqlca check, the sqlca untouched"],
+             }.get(frame, [])
     if frame == "guarded":
         if re.search(r"guarded_refusal\(\s*ca\s*,\s*\w+\s*,", body):
             codes.append("-1078: null record")
@@ -225,7 +226,8 @@ def sqlcodes(row, body, above):
     for line in above:
         m = re.match(r" (SQLCODE|Result)( -?\d+)?: (.*)", line)
         if m:
-            codes.append((("result" if m.group(1) == "Result" else "") + (m.group(2) or "")).strip() + ": " + m.group(3))
+            code = ("result" if m.group(1) == "Result" else "") + (m.group(2) or "")
+            codes.append(f"{code.strip()}: {m.group(3)}")
         elif line.startswith("   ") and codes:
             codes[-1] += " " + line.strip()
     return codes
@@ -312,11 +314,13 @@ def render():
                 fail(f"{row['upper']}: {len(params)} declared and {len(defined)} defined arguments, "
                      f"{row['bytes']} bytes in the table")
                 continue
-            calls = f"calls `{row['core']}` ({row['library']}, {row['core_bytes']} bytes)" if row["core"] else "calls nothing"
-            b = row["bytes"]
+            b, calls = row["bytes"], "calls nothing"
+            if row["core"]:
+                calls = f"calls `{row['core']}` ({row['library']}, {row['core_bytes']} bytes)"
             out += ["", f"### {row['upper']}", "",
-                    f"`{row['upper']}` · `{row['upper']}@{b}` · `{row['mixed']}` · `{row['mixed']}@{b}`: {b} argument "
-                    f"bytes; {calls}; frame *{row['frame']}* ({FRAMES[row['frame']]}); `agapi/{row['source']}.cpp`."]
+                    f"`{row['upper']}` · `{row['upper']}@{b}` · `{row['mixed']}` · `{row['mixed']}@{b}`: "
+                    f"{b} argument bytes; {calls}; frame *{row['frame']}* ({FRAMES[row['frame']]}); "
+                    f"`agapi/{row['source']}.cpp`."]
             if params:
                 out += ["", "| # | Argument | C type | What it is |", "|---|---|---|---|"]
             names = [n for _, n, _ in params]
@@ -340,7 +344,9 @@ def render():
     check_layouts(records)
     for name, (path, about, fields) in records.items():
         size, _, offsets = layout(name, records)
-        out += ["", f"### {name}", "", f"`include/vrxagapi/{path}`, {size} bytes" + (f": {about}" if about else "."),
+        copybook = f", COBOL `include/cobol/{name}.cpy`" if (ROOT / f"include/cobol/{name}.cpy").exists() else ""
+        out += ["", f"### {name}", "",
+                f"`include/vrxagapi/{path}`{copybook}, {size} bytes" + (f": {about}" if about else "."),
                 "", "| Offset | Field | C type | Notes |", "|---|---|---|---|"]
         out += [f"| {at} | `{f}` | `{t}` | {c} |" for at, (t, f, c) in zip(offsets, fields)]
     return "\n".join(out) + "\n"
