@@ -1,7 +1,5 @@
 #include "config/db_config.h"
 
-#include <iterator>
-
 #include "vrxplatform/config.h"
 
 namespace vrx::config {
@@ -29,22 +27,11 @@ constexpr TextToken kInstanceUpdate[] = {
 
 }  // namespace
 
-const TokenSet kAllDbTextTokens{kAllDb, std::size(kAllDb)};
-const TokenSet kExtendedGetTextTokens{kExtendedGet, std::size(kExtendedGet)};
-const TokenSet kExtendedUpdateTextTokens{kExtendedUpdate, std::size(kExtendedUpdate)};
-const TokenSet kInstanceGetTextTokens{kInstanceGet, std::size(kInstanceGet)};
-const TokenSet kInstanceUpdateTextTokens{kInstanceUpdate, std::size(kInstanceUpdate)};
-
-const TextToken *TokenSet::find(std::uint16_t token) const {
-    for (std::size_t i = 0; i < size; ++i)
-        if (tokens[i].token == token) return &tokens[i];
-    return nullptr;
-}
-
-std::uint32_t TokenSet::width_of(std::uint16_t token) const {
-    const TextToken *text = find(token);
-    return text != nullptr ? text->width : 0;
-}
+constexpr TokenSet kAllDbTextTokens{kAllDb};
+constexpr TokenSet kExtendedGetTextTokens{kExtendedGet};
+constexpr TokenSet kExtendedUpdateTextTokens{kExtendedUpdate};
+constexpr TokenSet kInstanceGetTextTokens{kInstanceGet};
+constexpr TokenSet kInstanceUpdateTextTokens{kInstanceUpdate};
 
 void blank_fill_values(const vrxConfigItem *items, std::uint32_t count, const TokenSet &texts) {
     if (items == nullptr) return;

@@ -19,16 +19,27 @@ struct TextToken {
     std::uint16_t width;
 };
 
-// The tokens an entry point treats as string-valued; any other token's
-// value is passed through untouched.
-struct TokenSet {
-    const TextToken *tokens;
-    std::size_t size;
+// Every string-valued token lies below this bound.
+constexpr std::uint16_t kTokenBound = 1024;
 
-    const TextToken *find(std::uint16_t token) const;
-    bool holds(std::uint16_t token) const { return find(token) != nullptr; }
+// The tokens an entry point treats as string-valued; any other token's
+// value is passed through untouched. Kept as a table indexed by token, made
+// at compile time, so that each item of a list costs one lookup whatever
+// the size of the set.
+class TokenSet {
+public:
+    template <std::size_t N>
+    constexpr explicit TokenSet(const TextToken (&tokens)[N]) : slots_{} {
+        // A token at or above the bound does not compile.
+        for (const TextToken &text : tokens) slots_[text.token] = static_cast<std::uint16_t>(text.width + 1u);
+    }
+
+    bool holds(std::uint16_t token) const { return token < kTokenBound && slots_[token] != 0; }
     // The output width of a string-valued token, 0 for any other token.
-    std::uint32_t width_of(std::uint16_t token) const;
+    std::uint32_t width_of(std::uint16_t token) const { return holds(token) ? slots_[token] - 1u : 0; }
+
+private:
+    std::uint16_t slots_[kTokenBound];  // width + 1 of a string-valued token, else 0
 };
 
 extern const TokenSet kAllDbTextTokens;       // SQLGXDB, SQLGDDB, SQLGUDB

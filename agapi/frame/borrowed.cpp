@@ -1,30 +1,14 @@
 #include "frame/borrowed.h"
 
-#include <cstdlib>
-
+#include "frame/caller_record.h"
 #include "frame/marshal.h"
 
 namespace vrx {
 
-void Borrowed::push(const Entry &entry) {
-    if (used_ == kCapacity) std::abort();
-    entries_[used_++] = entry;
-}
-
-char *Borrowed::borrow(char *text, std::uint32_t length, const Region &recheck) {
-    push({text + length, nullptr, nullptr, text[length], recheck});
-    text[length] = '\0';
-    return text;
-}
-
-char *Borrowed::terminate(char *text, std::uint32_t length) {
-    return terminate_rechecked(text, length, {{text, length + 1u, CheckMode::Terminate}}, {});
-}
-
 char *Borrowed::terminate_keeping(char *text, std::uint32_t length, std::int32_t &check) {
     if (text == nullptr || !terminable(length)) return text;
     check = check_result(text, length + 1u, CheckMode::Terminate);
-    return check == 0 ? borrow(text, length, {}) : text;
+    return check == 0 ? borrow(text, length) : text;
 }
 
 char *Borrowed::terminate_rechecked(char *text, std::uint32_t length, std::initializer_list<Region> checks,
@@ -32,7 +16,19 @@ char *Borrowed::terminate_rechecked(char *text, std::uint32_t length, std::initi
     if (text == nullptr || !terminable(length)) return text;
     for (const Region &region : checks)
         if (!passes_check(region.at, region.length, region.mode)) return text;
-    return borrow(text, length, recheck);
+    return recheck.at == nullptr ? borrow(text, length) : borrow_rechecked(text, length, recheck);
+}
+
+char *Borrowed::borrow_rechecked(char *text, std::uint32_t length, const Region &recheck) {
+    Entry &entry = next();
+    entry.putBack = [](const Entry &e) {
+        if (passes_check(e.recheck.at, e.recheck.length, e.recheck.mode)) *e.position = e.saved;
+    };
+    entry.position = text + length;
+    entry.saved = text[length];
+    entry.recheck = recheck;
+    text[length] = '\0';
+    return text;
 }
 
 bool Borrowed::terminate_validated(char *text, std::uint32_t length, Validate validate) {
@@ -48,21 +44,8 @@ char *Borrowed::terminate_present(char *text, std::uint32_t length) {
 
 char *Borrowed::terminate_trimmed(char *field, std::uint32_t width) {
     if (field == nullptr || width == 0 || !passes_check(field, width, CheckMode::Field)) return field;
-    std::uint32_t end = width - 1;
-    while (end > 0 && field[end - 1] == ' ') --end;
-    borrow(field, end, {});
+    borrow(field, trimmed_length(field, width - 1));
     return field;
-}
-
-void Borrowed::restore() {
-    while (used_ > 0) {
-        const Entry &entry = entries_[--used_];
-        if (entry.group != nullptr)
-            entry.putBack(entry.group);
-        else if (entry.recheck.at == nullptr ||
-                 passes_check(entry.recheck.at, entry.recheck.length, entry.recheck.mode))
-            *entry.position = entry.saved;
-    }
 }
 
 }  // namespace vrx

@@ -5,11 +5,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 
-namespace vrx {
+#include "frame/check.h"
 
-enum class CheckMode : std::uint8_t;
+namespace vrx {
 
 // A region the library checks before it borrows a byte or puts it back.
 struct Region {
@@ -31,7 +32,11 @@ public:
     // core receives: the caller's pointer, terminated at text[length] unless
     // it is null, its length + 1 bytes do not pass the check, or no 32-bit
     // region can hold them (length 0xFFFFFFFF).
-    char *terminate(char *text, std::uint32_t length);
+    char *terminate(char *text, std::uint32_t length) {
+        if (text == nullptr || !terminable(length) || !passes_check(text, length + 1u, CheckMode::Terminate))
+            return text;
+        return borrow(text, length);
+    }
 
     // As terminate(), for entry points whose result is the last check they
     // made: `check` receives this text's check result. A null text or a
@@ -70,32 +75,59 @@ public:
     // must do nothing the second time.
     template <class Group>
     void add(Group &group) {
-        push({nullptr, &group, [](void *g) { static_cast<Group *>(g)->put_back(); }, 0, {}});
+        Entry &entry = next();
+        entry.putBack = [](const Entry &e) { static_cast<Group *>(e.group)->put_back(); };
+        entry.group = &group;
     }
 
     // Puts back everything borrowed so far, last first.
-    void restore();
+    void restore() {
+        for (const Entry *entry = top_; entry != entries_;) {
+            --entry;
+            if (entry->putBack == nullptr)
+                *entry->position = entry->saved;
+            else
+                entry->putBack(*entry);
+        }
+        top_ = entries_;
+    }
 
     // Forgets the bytes borrowed so far without putting them back: for a
     // caller record that no longer vouches for them after the call.
-    void discard() { used_ = 0; }
+    void discard() { top_ = entries_; }
 
 private:
+    // A plain byte goes back by itself; a group, or a byte that must pass
+    // its recheck first, goes back through `putBack`.
     struct Entry {
-        char *position;               // a single byte, or
-        void *group;                  // a group
-        void (*putBack)(void *group);  // and how it puts itself back
-        char saved;
-        Region recheck;               // to pass before the byte goes back
+        void (*putBack)(const Entry &entry);  // null for a plain byte
+        char *position;                       // where the byte goes back
+        char saved;                           // the caller's byte
+        void *group;                          // the group, for a group
+        Region recheck;                       // for a rechecked byte
     };
-    void push(const Entry &entry);
-    char *borrow(char *text, std::uint32_t length, const Region &recheck);
+    // The next free entry; only the fields its kind reads get written.
+    Entry &next() {
+        if (top_ == entries_ + kCapacity) std::abort();
+        return *top_++;
+    }
+    char *borrow(char *text, std::uint32_t length) {
+        Entry &entry = next();
+        entry.putBack = nullptr;
+        entry.position = text + length;
+        entry.saved = text[length];
+        text[length] = '\0';
+        return text;
+    }
+    char *borrow_rechecked(char *text, std::uint32_t length, const Region &recheck);
 
     // More terminations than any entry point makes; exceeding it is a fault
     // in the entry point and stops the process rather than leave a byte.
     static constexpr std::size_t kCapacity = 24;
-    Entry entries_[kCapacity] = {};
-    std::size_t used_ = 0;
+    // Only the entries below top_ are ever read: the rest stay unwritten,
+    // which spares every call the clearing of the whole array.
+    Entry entries_[kCapacity];
+    Entry *top_ = entries_;
 };
 
 }  // namespace vrx

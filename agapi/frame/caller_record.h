@@ -56,4 +56,18 @@ char *field_at(Record *record, std::size_t offset) {
     return reinterpret_cast<char *>(record) + offset;
 }
 
+// The length of the first `limit` bytes of a blank-padded field without
+// their trailing blanks. Eight bytes at a time while they are all blanks:
+// a long field of a short name is mostly padding.
+inline std::uint32_t trimmed_length(const char *field, std::uint32_t limit) {
+    constexpr std::uint64_t kEightBlanks = 0x2020202020202020u;
+    std::uint32_t end = limit;
+    for (std::uint64_t word; end >= 8; end -= 8) {
+        std::memcpy(&word, field + end - 8, sizeof word);
+        if (word != kEightBlanks) break;
+    }
+    while (end > 0 && field[end - 1] == ' ') --end;
+    return end;
+}
+
 }  // namespace vrx

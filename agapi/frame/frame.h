@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "vrxagapi/common.h"
+#include "vrxplatform/services.h"
 
 namespace vrx {
 
@@ -43,9 +44,17 @@ void set_sqlcode(sqlca *ca, std::int32_t code);
 // negative sqlcode. A null sqlca holds none and is not read.
 bool sqlcode_negative(const sqlca *ca);
 
+// A failed initialisation of the standard frame: sqlcode -1022 in a
+// non-null sqlca.
+void report_init_failure(sqlca *ca);
+
 // Standard frame, step 1. False when the application data could not be
 // set up: sqlcode is then -1022 and the entry point returns 0 at once.
-bool app_data_ready(sqlca *ca);
+inline bool app_data_ready(sqlca *ca) {
+    if (sqlo_create_init_app_data(kAppDataCode) == 0) return true;
+    report_init_failure(ca);
+    return false;
+}
 
 // Standard frame, step 1, for an entry point that reports a failed
 // initialisation in its result alone: false when the application data

@@ -11,29 +11,10 @@
 
 #include "frame/borrowed.h"
 #include "frame/caller_record.h"
+#include "frame/check.h"
 #include "vrxagapi/common.h"
 
 namespace vrx {
-
-// What a region is checked for before the library reads or writes it.
-enum class CheckMode : std::uint8_t {
-    ReadOnly = 1,   // caller records the library only reads
-    Field = 2,      // fixed-width output fields and blank-padded input fields
-    Terminate = 3,  // texts about to be terminated in place, arrays read before that, versioned records
-};
-
-// True when pointer checking is off or the core accepts the region. Asks
-// anew whether checking is on before every check.
-bool passes_check(const void *region, std::uint32_t length, CheckMode mode);
-
-// The check's own result, for callers that hand it on: 0 when checking is
-// off or the core accepts the region, the core's nonzero result otherwise.
-std::int32_t check_result(const void *region, std::uint32_t length, CheckMode mode);
-
-// A text of `length` bytes has room for its terminator within a 32-bit
-// region: a length of 0xFFFFFFFF would need 2^32 bytes, which no caller
-// storage has. Such a text is treated as a region that fails its check.
-constexpr bool terminable(std::uint32_t length) { return length != UINT32_MAX; }
 
 // True when `count` items of `size` bytes make a region whose size a
 // 32-bit length can express: a negative or larger count cannot describe
@@ -48,17 +29,26 @@ struct ScratchSite {
     std::uint32_t line;
 };
 
-// A scratch block of `size` bytes, or null when none can be had.
-void *scratch_request(std::uint32_t size, const ScratchSite &site);
-// The same, keeping the allocator's own result: 0 with the block in
-// `block`, or the allocator's nonzero result with `block` null.
-std::int32_t scratch_request(std::uint32_t size, const ScratchSite &site, void *&block);
+// A scratch block of `size` bytes, keeping the allocator's own result: 0
+// with the block in `block`, or the allocator's nonzero result with `block`
+// null. Inline, as every list entry makes one.
+inline std::int32_t scratch_request(std::uint32_t size, const ScratchSite &site, void *&block) {
+    block = nullptr;
+    const std::int32_t result = sqlogmblkEx(0, size, 0, &block, site.file, site.line, 0);
+    if (result != 0) block = nullptr;
+    return result;
+}
+// The same, giving the block, or null when none can be had.
+inline void *scratch_request(std::uint32_t size, const ScratchSite &site) {
+    void *block = nullptr;
+    return scratch_request(size, site, block) == 0 ? block : nullptr;
+}
+inline void scratch_release(void *block) { sqlofmblkEx(block); }
 
 // A check of a record or array the library follows, through sqlocptrs with
 // one region, made whether or not pointer checking is on. 0 when the region
 // may be used, the service's nonzero result otherwise.
 std::int32_t element_check(const void *region, std::uint32_t length, CheckMode mode);
-void scratch_release(void *block);
 
 // Writes a NUL at text[length] without keeping the byte it replaces: for a
 // field whose blank-fill after the call is what puts it back. Checked as an
@@ -106,12 +96,39 @@ static_assert(offsetof(PositionedTerminationRecord, next) == 12, "next");
 // How each kind of record is made for item `index` (text and length as the
 // caller's arrays give them) and how it gives its byte back. take_... is
 // false when no record could be obtained.
-bool take_termination(TerminationRecord *&head, std::uint32_t index, char *text, std::uint32_t length,
-                      const ScratchSite &site);
-bool take_termination(PositionedTerminationRecord *&head, std::uint32_t index, char *text, std::uint32_t length,
-                      const ScratchSite &site);
-void give_back(const TerminationRecord &record, char *text, const std::uint16_t *lengths);
-void give_back(const PositionedTerminationRecord &record, char *text, const std::uint16_t *lengths);
+inline bool take_termination(TerminationRecord *&head, std::uint32_t index, char *text, std::uint32_t length,
+                             const ScratchSite &site) {
+    if (text == nullptr || !terminable(length) || !passes_check(text, length + 1u, CheckMode::Terminate)) return true;
+    auto *record = static_cast<TerminationRecord *>(scratch_request(sizeof(TerminationRecord), site));
+    if (record == nullptr) return false;
+    *record = {index, static_cast<unsigned char>(text[length]), head};
+    head = record;
+    text[length] = '\0';
+    return true;
+}
+
+inline bool take_termination(PositionedTerminationRecord *&head, std::uint32_t index, char *text,
+                             std::uint32_t length, const ScratchSite &site) {
+    auto *record =
+        static_cast<PositionedTerminationRecord *>(scratch_request(sizeof(PositionedTerminationRecord), site));
+    if (record == nullptr) return false;
+    *record = {index, kNothingWritten, 0, head};
+    head = record;
+    if (text != nullptr && terminable(length) && passes_check(text, length + 1u, CheckMode::Terminate)) {
+        record->savedByte = static_cast<std::uint8_t>(text[length]);
+        record->position = length;
+        text[length] = '\0';
+    }
+    return true;
+}
+
+inline void give_back(const TerminationRecord &record, char *text, const std::uint16_t *lengths) {
+    text[load_element(lengths, record.index)] = static_cast<char>(record.savedByte);
+}
+
+inline void give_back(const PositionedTerminationRecord &record, char *text, const std::uint16_t * /*lengths*/) {
+    if (record.position != kNothingWritten) text[record.position] = static_cast<char>(record.savedByte);
+}
 
 // In-place termination of the texts of an item array with a parallel array
 // of 16-bit lengths. `Item` has a `value` member pointing at the text;

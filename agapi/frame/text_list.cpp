@@ -21,31 +21,43 @@ bool entries_readable(const vrxgTextEntry *entries, std::uint32_t count) {
 std::int32_t TextListCopy::copy(vrxgTextEntry *entries, std::uint32_t count, sqlca *ca, const TextListSites &sites,
                                 const Tag &tag) {
     entries_ = entries;
-    count_ = count;
-    saved_ = request_saved_bytes(count, sites.savedBytes);
+    void *saved = nullptr;
+    scratch_request(count * static_cast<std::uint32_t>(sizeof(SavedByte)), sites.savedBytes, saved);
+    saved_ = static_cast<SavedByte *>(saved);
     copies_ = static_cast<char **>(scratch_request(count * kPointerSlot, sites.pointers));
-    if (copies_ != nullptr)
-        for (std::uint32_t i = 0; i < count; ++i) copies_[i] = nullptr;
     if (saved_ == nullptr || copies_ == nullptr) return report_no_memory(ca, tag);
 
+    // One pass: each entry's saved-byte record and copy slot are set as the
+    // entry is reached, and done_ says how far put_back() and release() go.
+    // The arrays and the site are held in locals, which the platform calls
+    // cannot change.
+    SavedByte *const records = saved_;
+    char **const copies = copies_;
+    const ScratchSite copySite = sites.copies;
     std::int32_t result = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
+        records[i] = SavedByte{kNothingSaved, 0};
+        copies[i] = nullptr;
         const vrxgTextEntry entry = load_element(entries, i);
         if (!terminable(entry.length) || !passes_check(entry.text, entry.length, CheckMode::Terminate)) continue;
-        if (entry.text != nullptr) result = save_and_terminate(saved_[i], {entry.text, entry.length});
-        char *block = static_cast<char *>(scratch_request(entry.length + 1u, sites.copies));
-        if (block == nullptr) return report_no_memory(ca, tag);
-        copies_[i] = block;
+        if (entry.text != nullptr) result = save_and_terminate(records[i], {entry.text, entry.length});
+        char *block = static_cast<char *>(scratch_request(entry.length + 1u, copySite));
+        if (block == nullptr) {
+            done_ = i + 1;
+            return report_no_memory(ca, tag);
+        }
+        copies[i] = block;
         const std::uint32_t copied = entry.text != nullptr ? entry.length : 0;
         if (copied != 0) std::memcpy(block, entry.text, copied);
         block[copied] = '\0';
     }
+    done_ = count;
     return result;
 }
 
 void TextListCopy::put_back() {
     if (saved_ == nullptr) return;
-    put_back_entries(saved_, static_cast<std::int32_t>(count_), [this](std::int32_t i) {
+    put_back_entries(saved_, static_cast<std::int32_t>(done_), [this](std::int32_t i) {
         const vrxgTextEntry entry = load_element(entries_, static_cast<std::uint32_t>(i));
         return EntryText{entry.text, entry.length};
     });
@@ -55,8 +67,9 @@ void TextListCopy::put_back() {
 
 void TextListCopy::release() {
     if (copies_ == nullptr) return;
-    for (std::uint32_t i = 0; i < count_; ++i)
-        if (copies_[i] != nullptr) scratch_release(copies_[i]);
+    char *const *const copies = copies_;
+    for (std::uint32_t i = 0, done = done_; i < done; ++i)
+        if (copies[i] != nullptr) scratch_release(copies[i]);
     scratch_release(copies_);
     copies_ = nullptr;
 }

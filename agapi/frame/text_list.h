@@ -57,7 +57,7 @@ public:
 
 private:
     vrxgTextEntry *entries_ = nullptr;
-    std::uint32_t count_ = 0;
+    std::uint32_t done_ = 0;  // entries whose saved byte and copy slot are set
     SavedByte *saved_ = nullptr;
     char **copies_ = nullptr;
 };
