@@ -2,6 +2,22 @@
 
 namespace vrxtest {
 
+namespace {
+// The buffers of the last storage on this thread, kept for the next one:
+// the fuzz programs make one large storage per call.
+thread_local std::vector<unsigned char> spareBytes, spareBefore;
+}  // namespace
+
+Storage::Storage(std::size_t size) : bytes_(std::move(spareBytes)), before_(std::move(spareBefore)) {
+    bytes_.assign(size, kPattern);
+    before_.clear();
+}
+
+Storage::~Storage() {
+    spareBytes = std::move(bytes_);
+    spareBefore = std::move(before_);
+}
+
 void *Storage::room(std::size_t size) {
     const std::size_t at = (used_ + 16 + 15) & ~std::size_t{15};  // 16 bytes of slack, then align
     if (at + size > bytes_.size()) return nullptr;
@@ -20,12 +36,7 @@ bool Storage::holds(const void *at) const {
 }
 
 std::ptrdiff_t Storage::changed_outside(const std::vector<Span> &outputs) const {
-    for (std::size_t i = 0; i < bytes_.size(); ++i) {
-        if (i % 64 == 0 && i + 64 <= bytes_.size() && std::memcmp(&bytes_[i], &before_[i], 64) == 0) {
-            i += 63;
-            continue;
-        }
-        if (bytes_[i] == before_[i]) continue;
+    for (const auto &[i, value] : changes()) {
         const unsigned char *p = bytes_.data() + i;
         bool allowed = false;
         for (const Span &s : outputs)
@@ -38,8 +49,12 @@ std::ptrdiff_t Storage::changed_outside(const std::vector<Span> &outputs) const 
 
 std::vector<std::pair<std::uint32_t, char>> Storage::changes() const {
     std::vector<std::pair<std::uint32_t, char>> out;
-    for (std::size_t i = 0; i < bytes_.size(); ++i)
-        if (bytes_[i] != before_[i]) out.emplace_back(static_cast<std::uint32_t>(i), static_cast<char>(bytes_[i]));
+    for (std::size_t i = 0; i < bytes_.size(); ++i) {
+        if (i % 64 == 0 && i + 64 <= bytes_.size() && std::memcmp(&bytes_[i], &before_[i], 64) == 0)
+            i += 63;
+        else if (bytes_[i] != before_[i])
+            out.emplace_back(static_cast<std::uint32_t>(i), static_cast<char>(bytes_[i]));
+    }
     return out;
 }
 

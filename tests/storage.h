@@ -24,7 +24,10 @@ struct Span {
 
 class Storage {
 public:
-    explicit Storage(std::size_t size = 16384) : bytes_(size, kPattern) {}
+    explicit Storage(std::size_t size = 16384);
+    ~Storage();
+    Storage(const Storage &) = delete;
+    Storage &operator=(const Storage &) = delete;
 
     // Patterned room of `size` bytes, aligned for any record; null once the storage is used up.
     void *room(std::size_t size);

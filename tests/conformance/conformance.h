@@ -75,7 +75,7 @@ public:
         if (layout == Layout::Nulls) return nullptr;
         const int c = pick() % 8;
         if (c == kNull) return nullptr;
-        char *at = static_cast<char *>(mem.room(values.size() * sizeof(T) + 1)) + shift_ + (c == kOdd);
+        char *at = static_cast<char *>(mem.room(values.size() * sizeof(T) + 2)) + shift_ + (c == kOdd);
         std::memcpy(at, values.data(), values.size() * sizeof(T));
         names_[at] = name;
         if (c == kRefused) refuse(at);
@@ -96,6 +96,17 @@ public:
     char *filled(std::size_t width, const std::string &text, bool fill = true);
     // The same for a field of `width` bytes at `at`, inside a record of the call.
     char *filled_at(char *at, std::size_t width, const std::string &text, bool fill = true);
+    // A field of `width` bytes at `at` that the library may write (a text it blank-fills).
+    char *output(char *at, std::size_t width) {
+        if (at != nullptr) outs_.push_back({at, width});
+        return at;
+    }
+    // A record whose fields from `offset` on the library writes after a successful core call.
+    template <class T>
+    T *output_from(T *record, std::size_t offset) {
+        output(reinterpret_cast<char *>(record) + (record != nullptr ? offset : 0), sizeof(T) - offset);
+        return record;
+    }
     // Fuzzed: null, or at an odd address.
     sqlca *ca();
 

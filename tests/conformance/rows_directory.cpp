@@ -25,13 +25,15 @@ const Rows rows = {
     {"SQLGDCLS", "8020000 & ca", [](Arena &a) { return a.call(sqlgdcls, kHigh16 | 7, a.ca()); }, {"SQLGDCLS"}},
     {"VRXGDBDIROPENSCAN", "9050000 & ca",
      [](Arena &a) {
-         return a.call(vrxgDbDirOpenScan, a.version(9050000u), a.record(vrxgDbDirOpenScanStruct{a.len32(1), a.text(1), 1, 2}),
+         return a.call(vrxgDbDirOpenScan, a.version(9050000u), a.output_from(a.record(vrxgDbDirOpenScanStruct{a.len32(1), a.text(1), 1, 2}),
+                                     offsetof(vrxgDbDirOpenScanStruct, oHandle)),
                        a.ca());
      },
      {"SQLGDOSD"}},
     {"VRXGDBDIRGETNEXTENTRY", "9050000 & ca",
      [](Arena &a) {
-         return a.call(vrxgDbDirGetNextEntry, a.version(9050000u), a.record(vrxgDbDirNextEntryStruct{7, 9, nullptr}), a.ca());
+         return a.call(vrxgDbDirGetNextEntry, a.version(9050000u), a.output_from(a.record(vrxgDbDirNextEntryStruct{7, 9, nullptr}),
+                                                                  offsetof(vrxgDbDirNextEntryStruct, poDbDirEntry)), a.ca());
      },
      {"SQLGDGNE"}},
     {"VRXGDBDIRCLOSESCAN", "9050000 & ca",

@@ -61,7 +61,7 @@ const Rows rows = {
      "v4 v8 0",
      [](Arena &a) {
          const vrxgRfwdOutputStruct out{a.filled(33, "ROLLED"), v(a, "v4"), v(a, "v8"), 0xAAAAAAAA};
-         const vrxgRollforwardStruct p{a.record(versioned_input(a), "input"), a.record(out, "output")};
+         const vrxgRollforwardStruct p{a.record(versioned_input(a), "input"), a.output_from(a.record(out, "output"), offsetof(vrxgRfwdOutputStruct, oValue12))};
          return a.call(vrxgRollforward, a.version(8010000u), a.record(p), a.ca());
      },
      {"sqlgroll"}, "sqlgroll 368", {368}, see_rollforward},
