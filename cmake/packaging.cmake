@@ -9,13 +9,14 @@
 #
 # Windows: the target `windows-package` zips VRXAGAPI.dll (with its version
 # resource), its import library, its .def file, the headers and the
-# copybooks into VRXAGAPI-<version>-windows-i686.zip in the build directory.
+# copybooks (include/cobol) into VRXAGAPI-<version>-windows-i686.zip in the
+# build directory.
 include(GNUInstallDirs)
 
 set(VRX_PUBLIC_HEADERS ${CMAKE_SOURCE_DIR}/include/vrxagapi.h ${CMAKE_SOURCE_DIR}/include/vrx_abi.h)
 set(VRX_PUBLIC_HEADER_DIR ${CMAKE_SOURCE_DIR}/include/vrxagapi)
-# The copybooks the example programs use, until the library has its own.
-file(GLOB VRX_PACKAGE_COPYBOOKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/copybooks/*.cpy)
+# The COBOL copybooks of the caller records, one per record.
+file(GLOB VRX_PACKAGE_COPYBOOKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/include/cobol/*.cpy)
 
 if(WIN32)
     # The DLL's version resource, from the project version.
@@ -28,12 +29,12 @@ if(WIN32)
     add_custom_target(windows-package
         COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage} ${zip}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/bin ${stage}/lib ${stage}/include/vrxagapi
-                ${stage}/copybooks
+                ${stage}/include/cobol
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vrxagapi> ${stage}/bin
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_LINKER_FILE:vrxagapi> ${VRX_DEF_FILE} ${stage}/lib
         COMMAND ${CMAKE_COMMAND} -E copy ${VRX_PUBLIC_HEADERS} ${stage}/include
         COMMAND ${CMAKE_COMMAND} -E copy_directory ${VRX_PUBLIC_HEADER_DIR} ${stage}/include/vrxagapi
-        COMMAND ${CMAKE_COMMAND} -E copy ${VRX_PACKAGE_COPYBOOKS} ${stage}/copybooks
+        COMMAND ${CMAKE_COMMAND} -E copy ${VRX_PACKAGE_COPYBOOKS} ${stage}/include/cobol
         COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip VRXAGAPI-${PROJECT_VERSION}
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/windows-package
         DEPENDS vrxagapi

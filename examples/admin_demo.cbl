@@ -38,9 +38,12 @@
        78 TOKEN-NEWLOGPATH         VALUE 103.
        78 TOKEN-LOGFILSIZ          VALUE 4.
        01 CFG-COUNT                BINARY-LONG VALUE 2.
+      *> An array of records: the copybook's record line becomes an
+      *> OCCURS item of the array, and its prefix the array's own.
        01 CFG-ITEMS.
-          05 CFG-ITEM              OCCURS 2 TIMES.
-             COPY "cfgitem.cpy".
+           COPY "vrxConfigItem.cpy" REPLACING ==01 vrxConfigItem==
+               BY ==05 CFG-ITEM OCCURS 2 TIMES==
+               LEADING ==CFI== BY ==CFG==.
       *> Text lengths of the items, read for string-valued tokens only.
        01 CFG-LENS.
           05 CFG-LEN               PIC 9(4) COMP-5 OCCURS 2 TIMES.
@@ -75,26 +78,61 @@
 
       *> The versioned scan: its records, the version they are laid out
       *> for and the number of entries read so far.
-       COPY "dbdirscan.cpy".
+       COPY "vrxgDbDirOpenScanStruct.cpy".
+       COPY "vrxgDbDirNextEntryStruct.cpy".
+       COPY "vrxgDbDirCloseScanStruct.cpy".
        01 API-VERSION              BINARY-LONG VALUE 9050000.
        01 ENTRIES-READ             BINARY-LONG.
 
       *> Backup and restore: the records, the lists they point to and
       *> the texts of the list entries. The image goes to, and comes
       *> back from, one path on the database server.
-       COPY "backup.cpy".
-       COPY "restore.cpy".
-       COPY "textlist.cpy".
+       COPY "vrxgBackupStruct.cpy".
+       COPY "vrxgRestoreStruct.cpy".
+       COPY "vrxgTextList.cpy".
+       COPY "vrxgMediaList.cpy".
        COPY "messages.cpy".
+
+      *> Export and load: the records, the media lists they point to
+      *> (two of one kind, each under a name and a prefix of its own)
+      *> with their entries, and the texts.
+       COPY "vrxgExportParms.cpy".
+       COPY "vrxgLoadParms.cpy".
+       COPY "vrxgLoadQueryParms.cpy".
+       COPY "vrxMediaList.cpy" REPLACING ==vrxMediaList==
+           BY ==DM-LOB-LIST== LEADING ==ML== BY ==LOB==.
+       COPY "vrxMediaList.cpy" REPLACING ==vrxMediaList==
+           BY ==DM-SOURCE-LIST== LEADING ==ML== BY ==SRC==.
+       COPY "vrxPathEntry.cpy".
+       COPY "vrxLocationEntry.cpy".
        COPY "datamove.cpy".
+
+      *> Statistics and reorganisation: the records, two column records
+      *> in an array, and the lists and names they point to.
+       COPY "vrxgRunstatsParms.cpy".
+       01 RS-COLUMN-RECORDS.
+           COPY "vrxgColumnData.cpy" REPLACING ==01 vrxgColumnData==
+               BY ==05 RS-COLUMN OCCURS 2 TIMES==
+               LEADING ==COL== BY ==RSC==.
+       COPY "vrxgColumnGrpData.cpy".
+       COPY "vrxgReorgParms.cpy".
        COPY "maintenance.cpy".
+
+      *> The table-space query fetches into an array of short records.
+       01 TS-RECORDS.
+           COPY "vrxgTablespaceShort.cpy" REPLACING
+               ==01 vrxgTablespaceShort==
+               BY ==05 TS-RECORD OCCURS 4 TIMES==
+               LEADING ==TSS== BY ==TS==.
        COPY "tablespace.cpy".
        01 TABLESPACE-ENTRIES.
-          05 TABLESPACE-ENTRY      OCCURS 2 TIMES.
-             COPY "textent.cpy" REPLACING LEADING ==TXT== BY ==TSE==.
+           COPY "vrxgTextEntry.cpy" REPLACING ==01 vrxgTextEntry==
+               BY ==05 TABLESPACE-ENTRY OCCURS 2 TIMES==
+               LEADING ==TXT== BY ==TSE==.
        01 MEDIA-ENTRIES.
-          05 MEDIA-ENTRY           OCCURS 1 TIMES.
-             COPY "textent.cpy" REPLACING LEADING ==TXT== BY ==MDE==.
+           COPY "vrxgTextEntry.cpy" REPLACING ==01 vrxgTextEntry==
+               BY ==05 MEDIA-ENTRY OCCURS 1 TIMES==
+               LEADING ==TXT== BY ==MDE==.
        01 BACKUP-ALIAS             PIC X(9) VALUE "SALES".
        01 TABLESPACE-NAME-1        PIC X(19) VALUE "SALESDATA".
        01 TABLESPACE-NAME-2        PIC X(19) VALUE "SALESINDEX".
@@ -113,7 +151,9 @@
       *> Instance control: the records, the name of the instance to
       *> attach to (with room for the byte after it) and the 9-byte
       *> field that receives the current instance name, blank-padded.
-       COPY "instance.cpy".
+       COPY "vrxgInstanceStruct.cpy".
+       COPY "vrxgInstanceQuiesceStruct.cpy".
+       COPY "vrxgInstanceUnquiesceStruct.cpy".
        01 INSTANCE-NAME            PIC X(9) VALUE "VRXINST".
        01 INSTANCE-NAME-LEN        BINARY-LONG.
        01 CURRENT-INSTANCE         PIC X(9).
@@ -139,11 +179,17 @@
        01 SHOWN-LINE               PIC X(120).
 
        COPY "instcfg.cpy".
+       COPY "vrxNodeRecord.cpy".
+       COPY "vrxNodeProtocolHost.cpy".
        COPY "rollforward.cpy".
+       COPY "vrxgRollforwardStruct.cpy".
+       COPY "vrxgRfwdInputStruct.cpy".
+       COPY "vrxgRfwdOutputStruct.cpy".
 
+      *> The entries a directory scan hands out, read in place.
        LINKAGE SECTION.
-       COPY "dbdirent.cpy".
-       COPY "nodeent.cpy".
+       COPY "vrxDbDirEntry.cpy".
+       COPY "vrxNodeDirEntry.cpy".
 
        PROCEDURE DIVISION.
        MAIN.
@@ -331,25 +377,27 @@
       *> returns: alias and name are shown at their full width, the
       *> comment up to its last non-blank.
        DIRECTORY-LIST.
-           MOVE 0 TO DOS-PATH-LEN
-           SET DOS-PATH TO NULL
-           MOVE 0 TO DOS-HANDLE DOS-NUM-ENTRIES
+           MOVE 0 TO DOS-iPathLen
+           SET DOS-piPath TO NULL
+           MOVE 0 TO DOS-oHandle DOS-oNumEntries
            CALL "vrxgDbDirOpenScan" USING BY VALUE API-VERSION
-                                BY REFERENCE DIR-OPEN-SCAN SQLCA
+                                BY REFERENCE
+                                   vrxgDbDirOpenScanStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGDBDIROPENSCAN" TO API-NAME
            MOVE "open scan" TO API-ACTION
            PERFORM REPORT-CALL
-           MOVE DOS-NUM-ENTRIES TO COUNT-SHOWN
+           MOVE DOS-oNumEntries TO COUNT-SHOWN
            DISPLAY "         " FUNCTION TRIM(COUNT-SHOWN) " entries"
-           MOVE DOS-HANDLE TO DNE-HANDLE DCS-HANDLE
+           MOVE DOS-oHandle TO DNE-iHandle DCS-iHandle
            MOVE 0 TO ENTRIES-READ
-           PERFORM UNTIL ENTRIES-READ = DOS-NUM-ENTRIES
+           PERFORM UNTIL ENTRIES-READ = DOS-oNumEntries
                ADD 1 TO ENTRIES-READ
-               SET DNE-ENTRY TO NULL
+               SET DNE-poDbDirEntry TO NULL
                CALL "vrxgDbDirGetNextEntry" USING BY VALUE API-VERSION
-                                    BY REFERENCE DIR-NEXT-ENTRY SQLCA
+                                    BY REFERENCE
+                                       vrxgDbDirNextEntryStruct SQLCA
                               RETURNING API-RESULT
                END-CALL
                MOVE "VRXGDBDIRGETNEXTENTRY" TO API-NAME
@@ -359,16 +407,17 @@
                    DELIMITED BY SIZE INTO API-ACTION
                PERFORM REPORT-CALL
                IF SQLCODE NOT = 0
-                   MOVE DOS-NUM-ENTRIES TO ENTRIES-READ
+                   MOVE DOS-oNumEntries TO ENTRIES-READ
                ELSE
-                   SET ADDRESS OF DIR-ENTRY TO DNE-ENTRY
+                   SET ADDRESS OF vrxDbDirEntry TO DNE-poDbDirEntry
                    DISPLAY "         alias " DE-ALIAS " name "
-                       DE-DB-NAME " comment """
+                       DE-dbName " comment """
                        FUNCTION TRIM(DE-COMMENT TRAILING) """"
                END-IF
            END-PERFORM
            CALL "vrxgDbDirCloseScan" USING BY VALUE API-VERSION
-                                BY REFERENCE DIR-CLOSE-SCAN SQLCA
+                                BY REFERENCE
+                                   vrxgDbDirCloseScanStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGDBDIRCLOSESCAN" TO API-NAME
@@ -380,29 +429,29 @@
       *> identifier and timestamp areas are filled with '#' first, so
       *> every blank shown after their texts was written by the call.
        BACKUP-DATABASE.
-           INITIALIZE BACKUP-PARMS
-           SET BKP-DB-ALIAS TO ADDRESS OF BACKUP-ALIAS
-           COMPUTE BKP-DB-ALIAS-LEN =
+           INITIALIZE vrxgBackupStruct
+           SET BKP-piDbAlias TO ADDRESS OF BACKUP-ALIAS
+           COMPUTE BKP-iDbAliasLen =
                FUNCTION LENGTH(FUNCTION TRIM(BACKUP-ALIAS TRAILING))
            MOVE ALL "#" TO IMAGE-IDENTIFIER IMAGE-TIMESTAMP
-           SET BKP-IDENTIFIER TO ADDRESS OF IMAGE-IDENTIFIER
-           COMPUTE BKP-IDENTIFIER-LEN = LENGTH OF IMAGE-IDENTIFIER - 1
-           SET BKP-TIMESTAMP TO ADDRESS OF IMAGE-TIMESTAMP
-           COMPUTE BKP-TIMESTAMP-LEN = LENGTH OF IMAGE-TIMESTAMP - 1
+           SET BKP-poIdentifier TO ADDRESS OF IMAGE-IDENTIFIER
+           COMPUTE BKP-iIdentifierLen = LENGTH OF IMAGE-IDENTIFIER - 1
+           SET BKP-poTimestamp TO ADDRESS OF IMAGE-TIMESTAMP
+           COMPUTE BKP-iTimestampLen = LENGTH OF IMAGE-TIMESTAMP - 1
            SET TSE-TEXT(1) TO ADDRESS OF TABLESPACE-NAME-1
            COMPUTE TSE-LENGTH(1) = FUNCTION LENGTH(
                FUNCTION TRIM(TABLESPACE-NAME-1 TRAILING))
            SET TSE-TEXT(2) TO ADDRESS OF TABLESPACE-NAME-2
            COMPUTE TSE-LENGTH(2) = FUNCTION LENGTH(
                FUNCTION TRIM(TABLESPACE-NAME-2 TRAILING))
-           SET TSL-ENTRIES TO ADDRESS OF TABLESPACE-ENTRIES
-           MOVE 2 TO TSL-COUNT
-           SET BKP-TABLESPACES TO ADDRESS OF TABLESPACE-LIST
+           SET TL-entries TO ADDRESS OF TABLESPACE-ENTRIES
+           MOVE 2 TO TL-count
+           SET BKP-piTablespaceList TO ADDRESS OF vrxgTextList
            PERFORM SET-MEDIA-LIST
-           SET BKP-MEDIA TO ADDRESS OF MEDIA-LIST
-           SET BKP-USER-NAME BKP-PASSWORD BKP-TEXT4 TO NULL
+           SET BKP-piMediaList TO ADDRESS OF vrxgMediaList
+           SET BKP-piUserName BKP-piPassword BKP-piText4 TO NULL
            CALL "vrxgBackup" USING BY VALUE API-VERSION
-                                   BY REFERENCE BACKUP-PARMS SQLCA
+                                   BY REFERENCE vrxgBackupStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGBACKUP" TO API-NAME
@@ -417,7 +466,7 @@
                FUNCTION TRIM(TABLESPACE-NAME-2 TRAILING) """"
            DISPLAY "         media path   := """
                FUNCTION TRIM(BACKUP-PATH TRAILING) """ (type "
-               ML-MEDIA-TYPE ")"
+               GML-mediaType ")"
            MOVE "identifier" TO FIELD-LABEL
            MOVE IMAGE-IDENTIFIER TO FIELD-TEXT
            MOVE LENGTH OF IMAGE-IDENTIFIER TO FIELD-WIDTH
@@ -433,27 +482,28 @@
       *> area; the timestamp field comes back blank-filled after its
       *> text.
        RESTORE-DATABASE.
-           INITIALIZE RESTORE-PARMS
-           SET RST-SOURCE-ALIAS RST-TARGET-ALIAS
+           INITIALIZE vrxgRestoreStruct
+           SET RST-piSourceDbAlias RST-piTargetDbAlias
                TO ADDRESS OF BACKUP-ALIAS
-           COMPUTE RST-SOURCE-ALIAS-LEN =
+           COMPUTE RST-iSourceDbAliasLen =
                FUNCTION LENGTH(FUNCTION TRIM(BACKUP-ALIAS TRAILING))
-           MOVE RST-SOURCE-ALIAS-LEN TO RST-TARGET-ALIAS-LEN
+           MOVE RST-iSourceDbAliasLen TO RST-iTargetDbAliasLen
            MOVE ALL "#" TO RESTORED-IDENTIFIER
-           SET RST-IDENTIFIER TO ADDRESS OF RESTORED-IDENTIFIER
-           COMPUTE RST-IDENTIFIER-LEN =
+           SET RST-poIdentifier TO ADDRESS OF RESTORED-IDENTIFIER
+           COMPUTE RST-iIdentifierLen =
                LENGTH OF RESTORED-IDENTIFIER - 1
            MOVE IMAGE-TIMESTAMP TO RESTORE-TIMESTAMP
-           SET RST-TIMESTAMP TO ADDRESS OF RESTORE-TIMESTAMP
-           COMPUTE RST-TIMESTAMP-LEN = FUNCTION LENGTH(
+           SET RST-piTimestamp TO ADDRESS OF RESTORE-TIMESTAMP
+           COMPUTE RST-iTimestampLen = FUNCTION LENGTH(
                FUNCTION TRIM(RESTORE-TIMESTAMP TRAILING))
-           SET RST-TABLESPACES TO NULL
+           SET RST-piTablespaceList TO NULL
            PERFORM SET-MEDIA-LIST
-           SET RST-MEDIA TO ADDRESS OF MEDIA-LIST
-           SET RST-TEXT3 RST-TEXT4 RST-USER-NAME RST-PASSWORD RST-TEXT7
-               RST-TEXT8 RST-TEXT9 RST-TEXT-LIST-2 TO NULL
+           SET RST-piMediaList TO ADDRESS OF vrxgMediaList
+           SET RST-piText3 RST-piText4 RST-piUserName RST-piPassword
+               RST-piText7
+               RST-piText8 RST-piText9 RST-piTextList2 TO NULL
            CALL "vrxgRestore" USING BY VALUE API-VERSION
-                                    BY REFERENCE RESTORE-PARMS SQLCA
+                                    BY REFERENCE vrxgRestoreStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGRESTORE" TO API-NAME
@@ -475,9 +525,9 @@
            SET MDE-TEXT(1) TO ADDRESS OF BACKUP-PATH
            COMPUTE MDE-LENGTH(1) =
                FUNCTION LENGTH(FUNCTION TRIM(BACKUP-PATH TRAILING))
-           SET ML-ENTRIES TO ADDRESS OF MEDIA-ENTRIES
-           MOVE 1 TO ML-COUNT
-           MOVE "L" TO ML-MEDIA-TYPE.
+           SET GML-entries TO ADDRESS OF MEDIA-ENTRIES
+           MOVE 1 TO GML-count
+           MOVE "L" TO GML-mediaType.
 
       *> Uncatalogues an alias that was never catalogued, which is
       *> meant to fail: only a success would count as a failed step.
@@ -527,7 +577,8 @@
        RUNSTATS-TABLE.
            PERFORM SET-RUNSTATS-PARMS
            CALL "vrxgRunstats" USING BY VALUE API-VERSION
-                                     BY REFERENCE RUNSTATS-PARMS SQLCA
+                                     BY REFERENCE
+                                        vrxgRunstatsParms SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGRUNSTATS" TO API-NAME
@@ -551,14 +602,15 @@
       *> Only a success would count as a failed step.
        RUNSTATS-EMPTY-GROUP.
            PERFORM SET-RUNSTATS-PARMS
-           SET RSG-NAMES TO ADDRESS OF RS-COLUMN-LIST
-           SET RSG-NAME-LENS TO ADDRESS OF RS-INDEX-LENGTHS
-           MOVE 0 TO RSG-SIZE
-           SET RS-GROUP-ADDRESS TO ADDRESS OF RS-GROUP-RECORD
-           SET RS-GROUPS TO ADDRESS OF RS-GROUP-LIST
-           MOVE 1 TO RS-GROUP-COUNT
+           SET CGD-piGroupColumnNames TO ADDRESS OF RS-COLUMN-LIST
+           SET CGD-piGroupColumnNamesLen TO ADDRESS OF RS-INDEX-LENGTHS
+           MOVE 0 TO CGD-iGroupSize
+           SET RS-GROUP-ADDRESS TO ADDRESS OF vrxgColumnGrpData
+           SET RS-piColumnGroupList TO ADDRESS OF RS-GROUP-LIST
+           MOVE 1 TO RS-iNumColGroups
            CALL "vrxgRunstats" USING BY VALUE API-VERSION
-                                     BY REFERENCE RUNSTATS-PARMS SQLCA
+                                     BY REFERENCE
+                                        vrxgRunstatsParms SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGRUNSTATS" TO API-NAME
@@ -570,39 +622,39 @@
 
       *> The statistics record: the table, two columns, one index.
        SET-RUNSTATS-PARMS.
-           INITIALIZE RUNSTATS-PARMS RS-COLUMN-RECORDS
-           SET RS-TABLE TO ADDRESS OF RS-TABLE-NAME
-           COMPUTE RS-TABLE-LEN =
+           INITIALIZE vrxgRunstatsParms RS-COLUMN-RECORDS
+           SET RS-piTablename TO ADDRESS OF RS-TABLE-NAME
+           COMPUTE RS-iTablenameLen =
                FUNCTION LENGTH(FUNCTION TRIM(RS-TABLE-NAME TRAILING))
-           SET RSC-NAME(1) TO ADDRESS OF RS-COLUMN-NAME-1
-           COMPUTE RSC-NAME-LEN(1) =
+           SET RSC-piColumnName(1) TO ADDRESS OF RS-COLUMN-NAME-1
+           COMPUTE RSC-iColumnNameLen(1) =
                FUNCTION LENGTH(FUNCTION TRIM(RS-COLUMN-NAME-1 TRAILING))
-           SET RSC-NAME(2) TO ADDRESS OF RS-COLUMN-NAME-2
-           COMPUTE RSC-NAME-LEN(2) =
+           SET RSC-piColumnName(2) TO ADDRESS OF RS-COLUMN-NAME-2
+           COMPUTE RSC-iColumnNameLen(2) =
                FUNCTION LENGTH(FUNCTION TRIM(RS-COLUMN-NAME-2 TRAILING))
            SET RS-COLUMN-ADDRESS(1) TO ADDRESS OF RS-COLUMN(1)
            SET RS-COLUMN-ADDRESS(2) TO ADDRESS OF RS-COLUMN(2)
-           SET RS-COLUMNS TO ADDRESS OF RS-COLUMN-LIST
-           MOVE 2 TO RS-COLUMN-COUNT
+           SET RS-piColumnList TO ADDRESS OF RS-COLUMN-LIST
+           MOVE 2 TO RS-iNumColumns
            SET RS-INDEX-ADDRESS TO ADDRESS OF RS-INDEX-NAME
            COMPUTE RS-INDEX-LEN =
                FUNCTION LENGTH(FUNCTION TRIM(RS-INDEX-NAME TRAILING))
-           SET RS-INDEXES TO ADDRESS OF RS-INDEX-LIST
-           SET RS-INDEX-LENS TO ADDRESS OF RS-INDEX-LENGTHS
-           MOVE 1 TO RS-INDEX-COUNT
-           SET RS-DISTRIBUTIONS RS-GROUPS TO NULL.
+           SET RS-piIndexList TO ADDRESS OF RS-INDEX-LIST
+           SET RS-piIndexNamesLen TO ADDRESS OF RS-INDEX-LENGTHS
+           MOVE 1 TO RS-iNumIndexes
+           SET RS-piColumnDistributionList RS-piColumnGroupList TO NULL.
 
       *> Reorganises the table: type 1, the table's name and no index
       *> or table space names.
        REORG-TABLE.
-           INITIALIZE REORG-PARMS
-           MOVE 1 TO RO-TYPE
-           SET RO-TEXT-1 TO ADDRESS OF RS-TABLE-NAME
-           COMPUTE RO-TEXT-1-LEN =
+           INITIALIZE vrxgReorgParms
+           MOVE 1 TO RO-iReorgType
+           SET RO-piText1 TO ADDRESS OF RS-TABLE-NAME
+           COMPUTE RO-iText1Len =
                FUNCTION LENGTH(FUNCTION TRIM(RS-TABLE-NAME TRAILING))
-           SET RO-TEXT-2 RO-TEXT-3 TO NULL
+           SET RO-piText2 RO-piText3 TO NULL
            CALL "vrxgReorg" USING BY VALUE API-VERSION
-                                  BY REFERENCE REORG-PARMS SQLCA
+                                  BY REFERENCE vrxgReorgParms SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGREORG" TO API-NAME
@@ -639,12 +691,12 @@
            PERFORM VARYING TS-INDEX FROM 1 BY 1
                    UNTIL TS-INDEX > TS-FETCHED
                MOVE 0 TO TEXT-LEN
-               INSPECT TS-NAME(TS-INDEX) TALLYING TEXT-LEN
+               INSPECT TS-core1(TS-INDEX)(5:) TALLYING TEXT-LEN
                    FOR CHARACTERS BEFORE INITIAL LOW-VALUE
                MOVE SPACES TO FIELD-LABEL
-               STRING TS-NAME(TS-INDEX)(1:TEXT-LEN) " kind"
+               STRING TS-core1(TS-INDEX)(5:TEXT-LEN) " kind"
                    DELIMITED BY SIZE INTO FIELD-LABEL
-               MOVE TS-KIND(TS-INDEX) TO FIELD-TEXT
+               MOVE TS-text6(TS-INDEX) TO FIELD-TEXT
                MOVE 6 TO FIELD-WIDTH
                PERFORM SHOW-TEXT-FIELD
            END-PERFORM
@@ -758,24 +810,28 @@
       *> Exports a table into the data file, with one path for its large
       *> objects; the row count comes back in the third SQLERRD word.
        EXPORT-TABLE.
-           INITIALIZE EXPORT-PARMS
-           SET EXP-TEXT1 TO ADDRESS OF DM-DATA-FILE
-           COMPUTE EXP-TEXT1-LEN =
+           INITIALIZE vrxgExportParms
+           MOVE "L" TO LOB-mediaType
+           MOVE 1 TO LOB-entryCount
+           MOVE "/srv/vrx/lobs" TO PTH-text
+           SET EXP-piText1 TO ADDRESS OF DM-DATA-FILE
+           COMPUTE EXP-iText1Len =
                FUNCTION LENGTH(FUNCTION TRIM(DM-DATA-FILE TRAILING))
-           SET EXP-TEXT2 TO ADDRESS OF DM-FILE-TYPE
-           COMPUTE EXP-TEXT2-LEN =
+           SET EXP-piText2 TO ADDRESS OF DM-FILE-TYPE
+           COMPUTE EXP-iText2Len =
                FUNCTION LENGTH(FUNCTION TRIM(DM-FILE-TYPE TRAILING))
-           SET EXP-TEXT3 TO ADDRESS OF DM-QUERY
-           COMPUTE EXP-TEXT3-LEN =
+           SET EXP-piText3 TO ADDRESS OF DM-QUERY
+           COMPUTE EXP-iText3Len =
                FUNCTION LENGTH(FUNCTION TRIM(DM-QUERY TRAILING))
-           COMPUTE DM-LOB-PATH-LEN =
-               FUNCTION LENGTH(FUNCTION TRIM(DM-LOB-PATH TRAILING))
-           SET DM-LOB-ENTRIES TO ADDRESS OF DM-LOB-ENTRY
-           SET EXP-LOB-PATHS TO ADDRESS OF DM-LOB-LIST
-           SET EXP-LOB-FILES EXP-LOB-PATHS-2 EXP-LOB-FILES-2 TO NULL
+           COMPUTE PTH-length =
+               FUNCTION LENGTH(FUNCTION TRIM(PTH-text TRAILING))
+           SET LOB-entries TO ADDRESS OF vrxPathEntry
+           SET EXP-piPathList1 TO ADDRESS OF DM-LOB-LIST
+           SET EXP-piLocationList1 EXP-piPathList2 EXP-piLocationList2
+               TO NULL
            MOVE 0 TO SQLERRD(3)
            CALL "vrxgExport" USING BY VALUE API-VERSION
-                                   BY REFERENCE EXPORT-PARMS SQLCA
+                                   BY REFERENCE vrxgExportParms SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGEXPORT" TO API-NAME
@@ -785,26 +841,29 @@
            DISPLAY "         rows exported := "
                FUNCTION TRIM(DM-ROWS-SHOWN) " to """
                FUNCTION TRIM(DM-DATA-FILE TRAILING) """ (lobs in """
-               FUNCTION TRIM(DM-LOB-PATH TRAILING) """)".
+               FUNCTION TRIM(PTH-text TRAILING) """)".
 
       *> Loads the data file back, named by the one entry of a source
       *> list.
        LOAD-TABLE.
-           INITIALIZE LOAD-PARMS
-           MOVE DM-DATA-FILE TO DM-SOURCE-FILE
-           COMPUTE DM-SOURCE-FILE-LEN =
-               FUNCTION LENGTH(FUNCTION TRIM(DM-SOURCE-FILE TRAILING))
-           SET DM-SOURCE-ENTRIES TO ADDRESS OF DM-SOURCE-ENTRY
-           SET LOD-SOURCE TO ADDRESS OF DM-SOURCE-LIST
-           SET LOD-TEXT1 TO ADDRESS OF DM-FILE-TYPE
-           COMPUTE LOD-TEXT1-LEN =
+           INITIALIZE vrxgLoadParms
+           MOVE "S" TO SRC-mediaType
+           MOVE 1 TO SRC-entryCount
+           MOVE DM-DATA-FILE TO LOC-text
+           COMPUTE LOC-length =
+               FUNCTION LENGTH(FUNCTION TRIM(LOC-text TRAILING))
+           SET SRC-entries TO ADDRESS OF vrxLocationEntry
+           SET LOD-piSourceList TO ADDRESS OF DM-SOURCE-LIST
+           SET LOD-piText1 TO ADDRESS OF DM-FILE-TYPE
+           COMPUTE LOD-iText1Len =
                FUNCTION LENGTH(FUNCTION TRIM(DM-FILE-TYPE TRAILING))
-           SET LOD-SOURCE-2 LOD-TEXT2 LOD-TEXT3 LOD-PATHS
-               LOD-COPY-TARGET LOD-NESTED-1 LOD-NESTED-2 LOD-SOURCE-3
+           SET LOD-piSourceList2 LOD-piText2 LOD-piText3 LOD-piPathList
+               LOD-piCopyTarget LOD-piNested1 LOD-piNested2
+               LOD-piSourceList3
                TO NULL
            MOVE 0 TO SQLERRD(3)
            CALL "vrxgLoad" USING BY VALUE API-VERSION
-                                 BY REFERENCE LOAD-PARMS SQLCA
+                                 BY REFERENCE vrxgLoadParms SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGLOAD" TO API-NAME
@@ -813,15 +872,15 @@
            MOVE SQLERRD(3) TO DM-ROWS-SHOWN
            DISPLAY "         rows loaded   := "
                FUNCTION TRIM(DM-ROWS-SHOWN) " from """
-               FUNCTION TRIM(DM-SOURCE-FILE TRAILING) """".
+               FUNCTION TRIM(LOC-text TRAILING) """".
 
       *> Asks for the state of the last load.
        QUERY-LOAD.
-           INITIALIZE LOAD-QUERY-PARMS
-           SET LQY-TEXT1 LQY-TEXT2 TO NULL
+           INITIALIZE vrxgLoadQueryParms
+           SET LQY-piText1 LQY-piText2 TO NULL
            MOVE 0 TO SQLERRD(3)
            CALL "vrxgLoadQuery" USING BY VALUE API-VERSION
-                                      BY REFERENCE LOAD-QUERY-PARMS
+                                      BY REFERENCE vrxgLoadQueryParms
                                                    SQLCA
                           RETURNING API-RESULT
            END-CALL
@@ -835,12 +894,13 @@
       *> attaches to it, shows its name as the 9 bytes the caller
       *> receives, quiesces and unquiesces it, detaches and stops it.
        INSTANCE-CONTROL.
-           INITIALIZE INSTANCE-PARMS INSTANCE-QUIESCE INSTANCE-UNQUIESCE
-           MOVE LOW-VALUE TO INS-REMOTE
-           SET INS-NAME INS-COMM INS-OPTIONS TO NULL
-           SET IQ-TEXT(1) IQ-TEXT(2) IQ-TEXT(3) IU-TEXT TO NULL
+           INITIALIZE vrxgInstanceStruct vrxgInstanceQuiesceStruct
+               vrxgInstanceUnquiesceStruct
+           MOVE 0 TO INS-iIsRemote
+           SET INS-piInstanceName INS-piComm INS-piOptions TO NULL
+           SET IQ-piText1 IQ-piText2 IQ-piText3 IU-piText TO NULL
            CALL "vrxgInstanceStart" USING BY VALUE API-VERSION
-                                BY REFERENCE INSTANCE-PARMS SQLCA
+                                BY REFERENCE vrxgInstanceStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGINSTANCESTART" TO API-NAME
@@ -874,7 +934,8 @@
            PERFORM SHOW-TEXT-FIELD
 
            CALL "vrxgInstanceQuiesce" USING BY VALUE API-VERSION
-                                BY REFERENCE INSTANCE-QUIESCE SQLCA
+                                BY REFERENCE
+                                   vrxgInstanceQuiesceStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGINSTANCEQUIESCE" TO API-NAME
@@ -882,7 +943,8 @@
            PERFORM REPORT-CALL
 
            CALL "vrxgInstanceUnquiesce" USING BY VALUE API-VERSION
-                                BY REFERENCE INSTANCE-UNQUIESCE SQLCA
+                                BY REFERENCE
+                                   vrxgInstanceUnquiesceStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGINSTANCEUNQUIESCE" TO API-NAME
@@ -897,7 +959,7 @@
            PERFORM REPORT-CALL
 
            CALL "vrxgInstanceStop" USING BY VALUE API-VERSION
-                                BY REFERENCE INSTANCE-PARMS SQLCA
+                                BY REFERENCE vrxgInstanceStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGINSTANCESTOP" TO API-NAME
@@ -981,17 +1043,19 @@
       *> Catalogues node BRANCH1, reached through protocol 3 at a host
       *> name and a service name.
        NODE-CATALOGUE.
-           MOVE "Branch office, west" TO NR-COMMENT
-           MOVE "BRANCH1" TO NR-NODE-NAME
-           MOVE "db.example.org" TO NP-HOST-NAME
-           MOVE "50000" TO NP-SERVICE-NAME
-           CALL "sqlgctnd" USING BY REFERENCE SQLCA NODE-RECORD
-                                              NODE-PROTOCOL
+           MOVE 512 TO NR-structId
+           MOVE 3 TO NR-protocol
+           MOVE "Branch office, west" TO NR-comment
+           MOVE "BRANCH1" TO NR-nodeName
+           MOVE "db.example.org" TO NPH-hostName
+           MOVE "50000" TO NPH-serviceName
+           CALL "sqlgctnd" USING BY REFERENCE SQLCA vrxNodeRecord
+                                              vrxNodeProtocolHost
                           RETURNING API-RESULT
            END-CALL
            MOVE "SQLGCTND" TO API-NAME
            MOVE SPACES TO API-ACTION
-           STRING "catalogue node " FUNCTION TRIM(NR-NODE-NAME)
+           STRING "catalogue node " FUNCTION TRIM(NR-nodeName)
                DELIMITED BY SIZE INTO API-ACTION
            PERFORM REPORT-CALL.
 
@@ -1032,13 +1096,13 @@
                IF SQLCODE NOT = 0
                    MOVE NODE-COUNT TO NODES-READ
                ELSE
-                   SET ADDRESS OF NODE-ENTRY TO NODE-ENTRY-PTR
+                   SET ADDRESS OF vrxNodeDirEntry TO NODE-ENTRY-PTR
                    MOVE NE-PROTOCOL TO COUNT-SHOWN
-                   DISPLAY "         node " NE-NODE-NAME " protocol "
+                   DISPLAY "         node " NE-nodeName " protocol "
                        FUNCTION TRIM(COUNT-SHOWN) " host """
-                       FUNCTION TRIM(NE-HOST-NAME TRAILING)
+                       FUNCTION TRIM(NE-hostName TRAILING)
                        """ service """
-                       FUNCTION TRIM(NE-SERVICE-NAME TRAILING) """"
+                       FUNCTION TRIM(NE-serviceName TRAILING) """"
                    DISPLAY "         comment """
                        FUNCTION TRIM(NE-COMMENT TRAILING) """"
                END-IF
@@ -1054,14 +1118,14 @@
       *> Uncatalogues the node by its name and the name's length.
        NODE-UNCATALOGUE.
            COMPUTE NODE-NAME-LEN =
-               FUNCTION LENGTH(FUNCTION TRIM(NR-NODE-NAME TRAILING))
+               FUNCTION LENGTH(FUNCTION TRIM(NR-nodeName TRAILING))
            CALL "sqlguncn" USING BY VALUE NODE-NAME-LEN
-                                 BY REFERENCE SQLCA NR-NODE-NAME
+                                 BY REFERENCE SQLCA NR-nodeName
                           RETURNING API-RESULT
            END-CALL
            MOVE "SQLGUNCN" TO API-NAME
            MOVE SPACES TO API-ACTION
-           STRING "uncatalogue node " FUNCTION TRIM(NR-NODE-NAME)
+           STRING "uncatalogue node " FUNCTION TRIM(NR-nodeName)
                DELIMITED BY SIZE INTO API-ACTION
            PERFORM REPORT-CALL.
 
@@ -1069,22 +1133,23 @@
       *> its logs. The output area is filled with '#' first, so every
       *> blank shown after its text was written by the call.
        ROLLFORWARD-DATABASE.
-           INITIALIZE RFWD-INPUT RFWD-OUTPUT
-           SET RFI-DB-ALIAS TO ADDRESS OF BACKUP-ALIAS
-           COMPUTE RFI-DB-ALIAS-LEN =
+           INITIALIZE vrxgRfwdInputStruct vrxgRfwdOutputStruct
+           SET RFI-piDbAlias TO ADDRESS OF BACKUP-ALIAS
+           COMPUTE RFI-iDbAliasLen =
                FUNCTION LENGTH(FUNCTION TRIM(BACKUP-ALIAS TRAILING))
-           SET RFI-STOP-TIME TO ADDRESS OF RFWD-STOP-TIME
-           COMPUTE RFI-STOP-TIME-LEN =
+           SET RFI-piStopTime TO ADDRESS OF RFWD-STOP-TIME
+           COMPUTE RFI-iStopTimeLen =
                FUNCTION LENGTH(FUNCTION TRIM(RFWD-STOP-TIME TRAILING))
-           SET RFI-USER-NAME RFI-PASSWORD RFI-OVERFLOW-LOG-PATH
-               RFI-TABLESPACES RFI-DROPPED-TABLE RFI-EXPORT-DIR
-               RFO-VALUE-4 RFO-VALUE-8 TO NULL
+           SET RFI-piUserName RFI-piPassword RFI-piOverflowLogPath
+               RFI-piTablespaceList RFI-piDroppedTblID RFI-piExportDir
+               RFO-pvValue4 RFO-pvValue8 TO NULL
            MOVE ALL "#" TO RFWD-AREA
-           SET RFO-AREA TO ADDRESS OF RFWD-AREA
-           SET RFW-INPUT TO ADDRESS OF RFWD-INPUT
-           SET RFW-OUTPUT TO ADDRESS OF RFWD-OUTPUT
+           SET RFO-poApplicationId TO ADDRESS OF RFWD-AREA
+           SET RFW-piRfwdInput TO ADDRESS OF vrxgRfwdInputStruct
+           SET RFW-poRfwdOutput TO ADDRESS OF vrxgRfwdOutputStruct
            CALL "vrxgRollforward" USING BY VALUE API-VERSION
-                                  BY REFERENCE RFWD-PARMS SQLCA
+                                  BY REFERENCE
+                                     vrxgRollforwardStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGROLLFORWARD" TO API-NAME
@@ -1096,7 +1161,7 @@
            MOVE RFWD-AREA TO FIELD-TEXT
            MOVE LENGTH OF RFWD-AREA TO FIELD-WIDTH
            PERFORM SHOW-TEXT-FIELD
-           MOVE RFO-VALUE-12 TO COUNT-SHOWN
+           MOVE RFO-oValue12 TO COUNT-SHOWN
            DISPLAY "         databases rolled forward = "
                FUNCTION TRIM(COUNT-SHOWN).
 
@@ -1165,10 +1230,10 @@
       *> first one and areas of its own.
        BACKUP-AGAIN.
            MOVE ALL "#" TO NEWEST-IDENTIFIER NEWEST-TIMESTAMP
-           SET BKP-IDENTIFIER TO ADDRESS OF NEWEST-IDENTIFIER
-           SET BKP-TIMESTAMP TO ADDRESS OF NEWEST-TIMESTAMP
+           SET BKP-poIdentifier TO ADDRESS OF NEWEST-IDENTIFIER
+           SET BKP-poTimestamp TO ADDRESS OF NEWEST-TIMESTAMP
            CALL "vrxgBackup" USING BY VALUE API-VERSION
-                                   BY REFERENCE BACKUP-PARMS SQLCA
+                                   BY REFERENCE vrxgBackupStruct SQLCA
                           RETURNING API-RESULT
            END-CALL
            MOVE "VRXGBACKUP" TO API-NAME

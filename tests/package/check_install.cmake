@@ -25,6 +25,11 @@ foreach(absent lib/libvrxapp.so include/vrxplatform.h include/vrxstub.h)
         message(FATAL_ERROR "the package holds ${absent}")
     endif()
 endforeach()
+file(GLOB copybooks RELATIVE ${SOURCE}/../../include/cobol ${SOURCE}/../../include/cobol/*.cpy)
+file(GLOB installed RELATIVE ${prefix}/include/cobol ${prefix}/include/cobol/*.cpy)
+if(NOT copybooks OR NOT installed STREQUAL copybooks)
+    message(FATAL_ERROR "the package's copybooks (${installed}) are not those of include/cobol")
+endif()
 set(ENV{LD_LIBRARY_PATH} ${platform}/lib)
 
 # find_package, with the imported target.
