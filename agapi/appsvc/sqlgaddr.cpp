@@ -23,6 +23,7 @@ VRX_API int32_t VRX_STDCALL sqlgaddr(slot address, void *target) {
 // The source address is read pointer-wide from the caller's slot, which may
 // lie at any address. The copy goes upwards one byte at a time, so that an
 // overlapping destination above the source repeats the bytes already copied.
+// Result -1: the initialisation or a pointer check failed; nothing is copied
 VRX_API int32_t VRX_STDCALL sqlgdref(slot count, void *destination, void *const *source) {
     if (!app_data_ready(nullptr)) return kCopyRefused;
 

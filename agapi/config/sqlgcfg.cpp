@@ -24,6 +24,7 @@ VRX_API int32_t VRX_STDCALL sqlgxdbc(slot /*ignored*/, slot dbAliasLen, slot cou
     return get_config(sqlfxdb, dbAlias, widen16(dbAliasLen), widen16(count), items, ca, kExtendedGetTextTokens);
 }
 
+// SQLCODE -83: a scratch request for the values' terminations refused
 VRX_API int32_t VRX_STDCALL sqlgudb(slot dbAliasLen, slot count, uint16_t *valueLens, vrxConfigItem *items,
                                     sqlca *ca, char *dbAlias) {
     return update_config(dbAlias, widen16(dbAliasLen), widen16(count), valueLens, items, ca, kAllDbTextTokens,

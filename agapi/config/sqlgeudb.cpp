@@ -11,6 +11,7 @@ constexpr ScratchSite kUpdateSite{"sqlgeudb", 340};
 constexpr Tag kUpdateTag = make_tag("sqlgeudb");
 }  // namespace
 
+// SQLCODE -83: a scratch request for the values' terminations refused
 VRX_API int32_t VRX_STDCALL sqlgeudb(slot /*ignored*/, slot dbAliasLen, slot count, uint16_t *valueLens,
                                      vrxConfigItem *items, sqlca *ca, slot /*ignored*/, char *dbAlias) {
     return update_config(dbAlias, widen16(dbAliasLen), widen16(count), valueLens, items, ca,

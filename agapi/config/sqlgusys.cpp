@@ -12,6 +12,7 @@ constexpr ScratchSite kUpdateSite{"sqlgusys", 348};
 constexpr Tag kUpdateTag = make_tag("sqlgusys");
 }  // namespace
 
+// SQLCODE -83: a scratch request for the values' terminations refused
 VRX_API int32_t VRX_STDCALL sqlgusys(slot count, uint16_t *valueLens, vrxConfigItem *items, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
 

@@ -104,6 +104,7 @@ vrxCfgStruct cfg_to_core(const vrxgCfgStruct &params, CoreItems &items, Borrowed
 
 }  // namespace
 
+// SQLCODE -83: the scratch request for the items refused
 VRX_API int32_t VRX_STDCALL vrxgCfgGet(uint32_t version, vrxgCfgStruct *params, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
     // Without a record there is nothing to convert; the core judges the null.
@@ -122,6 +123,7 @@ VRX_API int32_t VRX_STDCALL vrxgCfgGet(uint32_t version, vrxgCfgStruct *params, 
     return result;
 }
 
+// SQLCODE -83: the scratch request for the items refused
 VRX_API int32_t VRX_STDCALL vrxgCfgSet(uint32_t version, vrxgCfgStruct *params, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
     if (params == nullptr) return vrxCfgSet(version, nullptr, ca);

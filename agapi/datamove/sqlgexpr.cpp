@@ -70,6 +70,7 @@ VRX_API int32_t VRX_STDCALL sqlgexpt(slot text3Len, slot text2Len, slot text1Len
 
 // The result is the last text check made, not the core's: the export's
 // outcome reaches the caller in the sqlca.
+// SQLCODE -83: a media list's scratch request refused (reported whatever the sqlca's check says)
 VRX_API int32_t VRX_STDCALL sqlgexpr(slot text1Len, slot text2Len, slot text3Len, char *text1,
                                      vrxMediaList *pathList, vrxMediaList *locationList, void *value1, void *value2,
                                      char *text2, void *value3, char *text3, slot value16, void *value4,
@@ -101,6 +102,7 @@ VRX_API int32_t VRX_STDCALL sqlgexpr(slot text1Len, slot text2Len, slot text3Len
     return result;
 }
 
+// SQLCODE -83: a media list's scratch request refused
 VRX_API int32_t VRX_STDCALL vrxgExport(uint32_t version, vrxgExportParms *params, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
 

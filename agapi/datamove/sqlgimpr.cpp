@@ -54,6 +54,7 @@ VRX_API int32_t VRX_STDCALL sqlgimpt(slot text3Len, slot text2Len, slot text1Len
 
 // The result is the last text check made, not the core's: the import's
 // outcome reaches the caller in the sqlca.
+// SQLCODE -83: the path list's scratch request refused
 VRX_API int32_t VRX_STDCALL sqlgimpr(slot text1Len, slot text2Len, slot text3Len, char *text1,
                                      vrxMediaList *pathList, void *value1, void *value2, char *text2, void *value3,
                                      char *text3, slot value16, void *value4, void *value5, void *value6,
@@ -79,6 +80,7 @@ VRX_API int32_t VRX_STDCALL sqlgimpr(slot text1Len, slot text2Len, slot text3Len
     return result;
 }
 
+// SQLCODE -83: a media list's scratch request refused
 VRX_API int32_t VRX_STDCALL vrxgImport(uint32_t version, vrxgImportParms *params, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
 

@@ -107,6 +107,7 @@ int32_t load_versioned(uint32_t version, vrxgLoadParms *params, sqlca *ca) {
 
 }  // namespace
 
+// SQLCODE -83: a media list's scratch request refused
 VRX_API int32_t VRX_STDCALL sqlgload(slot text1Len, slot text2Len, slot text3Len, vrxMediaList *sourceList,
                                      vrxMediaList *sourceList2, void *value1, void *value2, char *text1,
                                      void *value3, char *text2, char *text3, slot value16, void *value4,
@@ -133,6 +134,8 @@ VRX_API int32_t VRX_STDCALL sqlgload(slot text1Len, slot text2Len, slot text3Len
     return trace_exit(kFlatTraceId, result);
 }
 
+// SQLCODE -83: a media list's scratch request refused
+// Result -3223: a null or unreadable record, the sqlca untouched
 VRX_API int32_t VRX_STDCALL vrxgLoad(uint32_t version, vrxgLoadParms *params, sqlca *ca) {
     trace_entry(kVersionedTraceId);
     const int32_t result = load_versioned(version, params, ca);

@@ -31,6 +31,7 @@ auto index_name(char *const *names, const std::uint16_t *lengths) {
 
 }  // namespace
 
+// SQLCODE -83: the scratch request for the index names refused
 VRX_API int32_t VRX_STDCALL sqlgstat(slot tableNameLen, slot indexCount, slot value1, slot value2,
                                      uint16_t *indexNameLens, sqlca *ca, char **indexNames, char *tableName) {
     if (!app_data_ready(ca)) return 0;

@@ -14,6 +14,10 @@ constexpr Tag kTag = make_tag("vrxgRnst");
 
 }  // namespace
 
+// SQLCODE -2009: a scratch request refused (the allocator's result in sqlerrd[0] and as the
+//   result)
+// SQLCODE -2032: a parameter refused (its name in sqlerrmc)
+// SQLCODE -2302: an unusable index list
 VRX_API int32_t VRX_STDCALL vrxgRunstats(uint32_t version, vrxgRunstatsParms *params, sqlca *ca) {
     if (const auto refused = checked_refusal(ca, kTag)) return *refused;
 

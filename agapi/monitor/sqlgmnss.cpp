@@ -39,11 +39,16 @@ std::int32_t get_snapshot(std::uint32_t version, void *data, sqlca *ca) {
 
 }  // namespace
 
+// SQLCODE -1601: a null snapshot record (result 0)
+// SQLCODE -1603: an object list without entries
+// SQLCODE -1607: the scratch request for the names' saved bytes refused
 VRX_API int32_t VRX_STDCALL vrxgGetSnapshot(uint32_t version, vrxgSnapshotData *data, sqlca *ca) {
     return get_snapshot(version, data, ca);
 }
 
 // Field 4 of the request is the eighth argument, field 5 the fifth.
+// SQLCODE -1603: an object list without entries
+// SQLCODE -1607: the scratch request for the names' saved bytes refused
 VRX_API int32_t VRX_STDCALL sqlgmnss(slot /*reserved1*/, sqlca *ca, slot value2, slot value3, slot value5,
                                      vrxgObjectList *objects, slot /*reserved7*/, slot value4) {
     vrxSnapshotRequest request{objects, value2, value3, value4, value5, 0};

@@ -25,10 +25,14 @@ std::int32_t get_snapshot_size(std::uint32_t version, void *data, sqlca *ca) {
 
 }  // namespace
 
+// SQLCODE -1603: an object list without entries
+// SQLCODE -1607: the scratch request for the names' saved bytes refused
 VRX_API int32_t VRX_STDCALL vrxgGetSnapshotSize(uint32_t version, vrxgSnapshotData *data, sqlca *ca) {
     return get_snapshot_size(version, data, ca);
 }
 
+// SQLCODE -1603: an object list without entries
+// SQLCODE -1607: the scratch request for the names' saved bytes refused
 VRX_API int32_t VRX_STDCALL sqlgmnsz(slot /*reserved1*/, sqlca *ca, slot value2, vrxgObjectList *objects,
                                      slot /*reserved5*/, slot value3) {
     vrxSnapshotSizeRequest request{objects, value2, value3, -1};

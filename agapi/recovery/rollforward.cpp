@@ -129,6 +129,8 @@ std::int32_t rollforward(std::uint32_t version, vrxgRfwdInputStruct *input, vrxg
 
 }  // namespace
 
+// SQLCODE -83: a text the library may not read (its name in the message tokens), or the table
+//   space list's scratch request refused
 VRX_API int32_t VRX_STDCALL sqlgroll(vrxRfwdPositionalInput *input, vrxRfwdPositionalOutput *output, sqlca *ca) {
     vrxgRfwdInputStruct in{};
     if (input != nullptr) in = positional_to_versioned(load(input));
@@ -140,6 +142,9 @@ VRX_API int32_t VRX_STDCALL sqlgroll(vrxRfwdPositionalInput *input, vrxRfwdPosit
     return rollforward(kPositionalVersion, input != nullptr ? &in : nullptr, output != nullptr ? &out : nullptr, ca);
 }
 
+// SQLCODE -1022: a null record (result 0)
+// SQLCODE -83: a text the library may not read (its name in the message tokens), or the table
+//   space list's scratch request refused
 VRX_API int32_t VRX_STDCALL vrxgRollforward(uint32_t version, vrxgRollforwardStruct *params, sqlca *ca) {
     if (params == nullptr) {
         if (ca != nullptr) set_sqlcode(ca, kSqlInitFailed);

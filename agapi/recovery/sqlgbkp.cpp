@@ -23,6 +23,7 @@ constexpr TextListSites kMediaSites{{"sqlgbkp", 519}, {"sqlgbkp", 523}, {"sqlgbk
 
 }  // namespace
 
+// SQLCODE -83: a list's scratch request refused
 VRX_API int32_t VRX_STDCALL sqlgbkp(slot dbAliasLen, slot userNameLen, slot passwordLen, slot /*ignored*/, char *dbAlias,
                                     slot value2, slot value3, slot value4, slot value5, char *identifier,
                                     char *timestamp, slot value8, vrxTablespaceList *tablespaces, vrxMediaList *media,
@@ -49,6 +50,7 @@ VRX_API int32_t VRX_STDCALL sqlgbkp(slot dbAliasLen, slot userNameLen, slot pass
     return result;
 }
 
+// SQLCODE -83: a list's scratch request refused
 VRX_API int32_t VRX_STDCALL vrxgBackup(uint32_t version, vrxgBackupStruct *params, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
     if (params == nullptr || !passes_check(params, sizeof *params, CheckMode::Terminate))

@@ -15,6 +15,7 @@ constexpr PositionalSites kSites{
 };
 }  // namespace
 
+// SQLCODE -83: a list's scratch request refused
 VRX_API int32_t VRX_STDCALL sqlgbkup(slot dbAliasLen, slot userNameLen, slot passwordLen, slot /*ignored*/, char *dbAlias,
                                      slot value2, slot value3, slot value4, slot value5, char *identifier,
                                      char *timestamp, slot value8, vrxTablespaceList *tablespaces,

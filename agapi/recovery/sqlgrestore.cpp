@@ -25,6 +25,7 @@ constexpr TextListSites kTextList2Sites{{"sqlgrestore", 698}, {"sqlgrestore", 70
 
 }  // namespace
 
+// SQLCODE -83: a list's scratch request refused
 VRX_API int32_t VRX_STDCALL sqlgrestore(slot sourceDbAliasLen, slot targetDbAliasLen, slot timestampLen,
                                         slot text3Len, slot userNameLen, slot passwordLen, slot text4Len,
                                         slot /*ignored*/, char *sourceDbAlias, char *targetDbAlias, slot value3,
@@ -60,6 +61,7 @@ VRX_API int32_t VRX_STDCALL sqlgrestore(slot sourceDbAliasLen, slot targetDbAlia
     return result;
 }
 
+// SQLCODE -83: a list's scratch request refused
 VRX_API int32_t VRX_STDCALL vrxgRestore(uint32_t version, vrxgRestoreStruct *params, sqlca *ca) {
     if (!app_data_ready(ca)) return 0;
     if (params == nullptr || !passes_check(params, sizeof *params, CheckMode::Terminate))

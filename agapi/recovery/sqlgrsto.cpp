@@ -15,6 +15,7 @@ constexpr PositionalSites kSites{
 };
 }  // namespace
 
+// SQLCODE -83: a list's scratch request refused
 VRX_API int32_t VRX_STDCALL sqlgrsto(slot sourceDbAliasLen, slot targetDbAliasLen, slot timestampLen,
                                      slot text3Len, slot userNameLen, slot passwordLen, slot /*ignored*/,
                                      char *sourceDbAlias, char *targetDbAlias, slot value3, slot value4,

@@ -28,6 +28,9 @@ vrxRecoverStruct recover_to_core(const vrxgRecoverStruct &p) {
 
 }  // namespace
 
+// SQLCODE -1022: a null record (result 0)
+// SQLCODE -83: a text the library may not read (its name in the message tokens); result -2032
+//   when the sqlca may not be used
 VRX_API int32_t VRX_STDCALL vrxgRecover(uint32_t version, vrxgRecoverStruct *params, sqlca *ca) {
     if (params == nullptr) {
         if (ca != nullptr) set_sqlcode(ca, kSqlInitFailed);

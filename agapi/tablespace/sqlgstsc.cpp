@@ -60,6 +60,8 @@ private:
 }  // namespace
 
 // A null array, or one too long for 32-bit storage, reaches the core unconverted.
+// Result: the scratch service's own result when the request for the names' saved bytes is
+//   refused, the sqlca untouched
 VRX_API int32_t VRX_STDCALL sqlgstsc(sqlca *ca, void *value2, void *value3, slot count, vrxgContainer *containers) {
     if (!app_data_ready(ca)) return 0;
     if (count == 0) return 0;

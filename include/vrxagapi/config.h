@@ -57,26 +57,42 @@ VRX_STATIC_ASSERT(offsetof(vrxgCfgStruct, piDbName) == 16, "piDbName");
 
 VRX_BEGIN_DECLS
 
-VRX_API int32_t VRX_STDCALL sqlgxdb(vrx_slot dbAliasLen, vrx_slot count, struct vrxConfigItem *items,
+VRX_API int32_t VRX_STDCALL sqlgxdb(vrx_slot dbAliasLen,
+                                    vrx_slot count, ///< number of entries in `items`
+                                    struct vrxConfigItem *items, ///< configuration items, `count` of them
                                     struct sqlca *ca, char *dbAlias);
-VRX_API int32_t VRX_STDCALL sqlgddb(vrx_slot dbAliasLen, vrx_slot count, struct vrxConfigItem *items,
+VRX_API int32_t VRX_STDCALL sqlgddb(vrx_slot dbAliasLen,
+                                    vrx_slot count, ///< number of entries in `items`
+                                    struct vrxConfigItem *items, ///< configuration items, `count` of them
                                     struct sqlca *ca, char *dbAlias);
-VRX_API int32_t VRX_STDCALL sqlgxdbc(vrx_slot ignored1, vrx_slot dbAliasLen, vrx_slot count,
-                                     struct vrxConfigItem *items, struct sqlca *ca, vrx_slot ignored2,
-                                     char *dbAlias);
-VRX_API int32_t VRX_STDCALL sqlgudb(vrx_slot dbAliasLen, vrx_slot count, uint16_t *valueLens,
-                                    struct vrxConfigItem *items, struct sqlca *ca, char *dbAlias);
-VRX_API int32_t VRX_STDCALL sqlgeudb(vrx_slot ignored1, vrx_slot dbAliasLen, vrx_slot count,
-                                     uint16_t *valueLens, struct vrxConfigItem *items, struct sqlca *ca,
-                                     vrx_slot ignored2, char *dbAlias);
+VRX_API int32_t VRX_STDCALL sqlgxdbc(vrx_slot ignored1, vrx_slot dbAliasLen,
+                                     vrx_slot count, ///< number of entries in `items`
+                                     struct vrxConfigItem *items, ///< configuration items, `count` of them
+                                     struct sqlca *ca, vrx_slot ignored2, char *dbAlias);
+VRX_API int32_t VRX_STDCALL sqlgudb(vrx_slot dbAliasLen,
+                                    vrx_slot count, ///< number of entries in `items`
+                                    uint16_t *valueLens, ///< length of each item's text value, `count` of them
+                                    struct vrxConfigItem *items, ///< configuration items, `count` of them
+                                    struct sqlca *ca, char *dbAlias);
+VRX_API int32_t VRX_STDCALL sqlgeudb(vrx_slot ignored1, vrx_slot dbAliasLen,
+                                     vrx_slot count, ///< number of entries in `items`
+                                     uint16_t *valueLens, ///< length of each item's text value, `count` of them
+                                     struct vrxConfigItem *items, ///< configuration items, `count` of them
+                                     struct sqlca *ca, vrx_slot ignored2, char *dbAlias);
 VRX_API int32_t VRX_STDCALL sqlgrdb(vrx_slot dbAliasLen, struct sqlca *ca, char *dbAlias);
 VRX_API int32_t VRX_STDCALL sqlgrdbc(vrx_slot ignored1, vrx_slot dbAliasLen, struct sqlca *ca,
                                      vrx_slot ignored2, char *dbAlias);
 
 /* Instance configuration */
-VRX_API int32_t VRX_STDCALL sqlgxsys(vrx_slot count, struct vrxConfigItem *items, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgdsys(vrx_slot count, struct vrxConfigItem *items, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgusys(vrx_slot count, uint16_t *valueLens, struct vrxConfigItem *items,
+VRX_API int32_t VRX_STDCALL sqlgxsys(vrx_slot count, ///< number of entries in `items`
+                                     struct vrxConfigItem *items, ///< configuration items, `count` of them
+                                     struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgdsys(vrx_slot count, ///< number of entries in `items`
+                                     struct vrxConfigItem *items, ///< configuration items, `count` of them
+                                     struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgusys(vrx_slot count, ///< number of entries in `items`
+                                     uint16_t *valueLens, ///< length of each item's text value, `count` of them
+                                     struct vrxConfigItem *items, ///< configuration items, `count` of them
                                      struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL sqlgrsys(struct sqlca *ca);
 

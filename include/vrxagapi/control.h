@@ -66,7 +66,8 @@ VRX_API int32_t VRX_STDCALL sqlgcrea(vrx_slot pathLen, vrx_slot dbAliasLen, vrx_
                                      vrx_slot reserved1, vrx_slot reserved2, struct vrxDbCodeSet *codeSet,
                                      struct vrxDbDescriptor *descriptor, char *path, char *dbAlias, char *dbName);
 VRX_API int32_t VRX_STDCALL sqlgdbcr(vrx_slot pathLen, vrx_slot dbNameLen, struct sqlca *ca,
-                                     struct vrxDbCodeSet *codeSet, vrx_slot option,
+                                     struct vrxDbCodeSet *codeSet,
+                                     vrx_slot option, ///< creation option
                                      struct vrxDbDescriptor *descriptor, char *path, char *dbName);
 VRX_API int32_t VRX_STDCALL sqlgdrpd(vrx_slot reserved1, vrx_slot dbAliasLen, struct sqlca *ca, void *reserved2,
                                      char *dbAlias);
@@ -82,12 +83,15 @@ VRX_API int32_t VRX_STDCALL sqlg_activate_db(vrx_slot dbAliasLen, vrx_slot userN
 VRX_API int32_t VRX_STDCALL sqlg_deactivate_db(vrx_slot dbAliasLen, vrx_slot userNameLen, vrx_slot passwordLen,
                                                char *dbAlias, char *userName, char *password, vrx_slot reserved,
                                                struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgaddn(vrx_slot reserved, struct sqlca *ca, void *options);
+VRX_API int32_t VRX_STDCALL sqlgaddn(vrx_slot reserved, struct sqlca *ca,
+                                     void *options); ///< node options record, handed to the core
 VRX_API int32_t VRX_STDCALL sqlgcran(vrx_slot reserved1, vrx_slot dbNameLen, struct sqlca *ca, void *reserved2,
                                      char *dbName);
 VRX_API int32_t VRX_STDCALL sqlgdpan(vrx_slot reserved1, vrx_slot dbAliasLen, struct sqlca *ca, void *reserved2,
                                      char *dbAlias);
-VRX_API int32_t VRX_STDCALL sqlgdrpn(vrx_slot reserved, struct sqlca *ca, void *params, vrx_slot action);
+VRX_API int32_t VRX_STDCALL sqlgdrpn(vrx_slot reserved, struct sqlca *ca,
+                                     void *params, ///< parameters, handed to the core
+                                     vrx_slot action); ///< action code
 
 VRX_END_DECLS
 

@@ -194,15 +194,23 @@ VRX_BEGIN_DECLS
 
 VRX_API int32_t VRX_STDCALL sqlgcadb(vrx_slot principalLen, vrx_slot commentLen, vrx_slot pathLen,
                                      vrx_slot nodeNameLen, vrx_slot dbAliasLen, vrx_slot dbNameLen,
-                                     struct sqlca *ca, char *principal, vrx_slot authentication, char *comment,
-                                     char *path, char *nodeName, vrx_slot type, char *dbAlias, char *dbName);
+                                     struct sqlca *ca, char *principal,
+                                     vrx_slot authentication, ///< authentication type
+                                     char *comment, char *path, char *nodeName,
+                                     vrx_slot type, ///< directory entry type
+                                     char *dbAlias, char *dbName);
 VRX_API int32_t VRX_STDCALL sqlguncd(vrx_slot dbAliasLen, struct sqlca *ca, char *dbAlias);
 VRX_API int32_t VRX_STDCALL sqlgdcgd(vrx_slot commentLen, vrx_slot pathLen, vrx_slot dbAliasLen, struct sqlca *ca,
                                      char *comment, char *path, char *dbAlias);
-VRX_API int32_t VRX_STDCALL sqlgdosd(vrx_slot pathLen, struct sqlca *ca, uint16_t *numEntries, uint16_t *handle,
+VRX_API int32_t VRX_STDCALL sqlgdosd(vrx_slot pathLen, struct sqlca *ca,
+                                     uint16_t *numEntries, ///< output: number of entries (2 bytes)
+                                     uint16_t *handle, ///< output: scan handle (2 bytes)
                                      char *path);
-VRX_API int32_t VRX_STDCALL sqlgdgne(vrx_slot handle, struct vrxDbDirEntry **entry, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgdcls(vrx_slot handle, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgdgne(vrx_slot handle, ///< scan handle
+                                     struct vrxDbDirEntry **entry, ///< output: address of the next entry
+                                     struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgdcls(vrx_slot handle, ///< scan handle
+                                     struct sqlca *ca);
 
 VRX_API int32_t VRX_STDCALL vrxgDbDirOpenScan(uint32_t version, struct vrxgDbDirOpenScanStruct *params,
                                               struct sqlca *ca);
@@ -212,26 +220,37 @@ VRX_API int32_t VRX_STDCALL vrxgDbDirCloseScan(uint32_t version, struct vrxgDbDi
                                                struct sqlca *ca);
 
 /* Node directory */
-VRX_API int32_t VRX_STDCALL sqlgctnd(struct sqlca *ca, struct vrxNodeRecord *node, void *protocol);
+VRX_API int32_t VRX_STDCALL sqlgctnd(struct sqlca *ca, struct vrxNodeRecord *node,
+                                     void *protocol); ///< vrxNodeProtocol* record of `node`'s protocol
 VRX_API int32_t VRX_STDCALL sqlguncn(vrx_slot nodeNameLen, struct sqlca *ca, char *nodeName);
-VRX_API int32_t VRX_STDCALL sqlgnops(uint16_t *handle, uint16_t *numEntries, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgngne(vrx_slot handle, struct vrxNodeDirEntry **entry, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgncls(vrx_slot handle, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgnops(uint16_t *handle, ///< output: scan handle (2 bytes)
+                                     uint16_t *numEntries, ///< output: number of entries (2 bytes)
+                                     struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgngne(vrx_slot handle, ///< scan handle
+                                     struct vrxNodeDirEntry **entry, ///< output: address of the next entry
+                                     struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgncls(vrx_slot handle, ///< scan handle
+                                     struct sqlca *ca);
 
 /* Host database directory */
 VRX_API int32_t VRX_STDCALL sqlggdad(struct sqlca *ca, struct vrxHostDbEntry *entry);
 VRX_API int32_t VRX_STDCALL sqlggdel(struct sqlca *ca, struct vrxHostDbEntry *entry);
 VRX_API int32_t VRX_STDCALL sqlggdge(struct sqlca *ca, struct vrxHostDbEntry *entry);
-VRX_API int32_t VRX_STDCALL sqlggdsc(struct sqlca *ca, int16_t *count);
-VRX_API int32_t VRX_STDCALL sqlggdgt(struct sqlca *ca, int16_t *count, struct vrxHostDbEntry *entries);
+VRX_API int32_t VRX_STDCALL sqlggdsc(struct sqlca *ca,
+                                     int16_t *count); ///< output: number of entries
+VRX_API int32_t VRX_STDCALL sqlggdgt(struct sqlca *ca,
+                                     int16_t *count, ///< number of entries in `entries`
+                                     struct vrxHostDbEntry *entries); ///< entries the core fills, `count` of them
 VRX_API int32_t VRX_STDCALL sqlggdcl(struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgctdd(vrx_slot len1, vrx_slot len2, vrx_slot len3, vrx_slot len4, vrx_slot len5,
-                                     struct sqlca *ca, vrx_slot value16, char *text1, char *text2, char *text3,
-                                     vrx_slot value8, char *text4, char *text5);
+VRX_API int32_t VRX_STDCALL sqlgctdd(vrx_slot text1Len, vrx_slot text2Len, vrx_slot text3Len, vrx_slot text4Len,
+                                     vrx_slot text5Len, struct sqlca *ca, vrx_slot value16, char *text1,
+                                     char *text2, char *text3, vrx_slot value8, char *text4, char *text5);
 
 /* Registration and alternate server */
-VRX_API int32_t VRX_STDCALL sqlgregs(vrx_slot location, struct vrxRegistration *record, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgdreg(vrx_slot location, struct vrxRegistration *record, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgregs(vrx_slot location, ///< where the server is registered
+                                     struct vrxRegistration *record, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgdreg(vrx_slot location, ///< where the server is registered
+                                     struct vrxRegistration *record, struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL vrxgUpdateAlternateServerForDB(uint32_t version, struct vrxgUpdateAltServerStruct *params,
                                                           struct sqlca *ca);
 

@@ -78,20 +78,26 @@ VRX_BEGIN_DECLS
 
 VRX_API int32_t VRX_STDCALL sqlghops(vrx_slot aliasLen, vrx_slot timestampLen, vrx_slot objectNameLen, char *alias,
                                      char *timestamp, char *objectName, void *value4, void *value5,
-                                     vrx_slot callerAction, void *value7, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlghgne(vrx_slot handle, void *value2, void *value3, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlghcls(vrx_slot handle, void *value2, struct sqlca *ca);
+                                     vrx_slot callerAction, ///< caller action code
+                                     void *value7, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlghgne(vrx_slot handle, ///< scan handle
+                                     void *value2, void *value3, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlghcls(vrx_slot handle, ///< scan handle
+                                     void *value2, struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL sqlghupd(vrx_slot entryLen, vrx_slot newLocationLen, vrx_slot newDeviceTypeLen,
                                      vrx_slot newCommentLen, char *entry, char *newLocation, char *newDeviceType,
                                      char *newComment, void *value5, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlghprn(vrx_slot timestampLen, char *timestamp, vrx_slot action, void *value3,
-                                     struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlghprn(vrx_slot timestampLen, char *timestamp,
+                                     vrx_slot action, ///< action code
+                                     void *value3, struct sqlca *ca);
 
 VRX_API int32_t VRX_STDCALL vrxgHistoryOpenScan(uint32_t version, struct vrxgHistoryOpenStruct *params,
                                                 struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL vrxgHistoryGetEntry(uint32_t version, struct vrxgHistoryGetEntryStruct *params,
                                                 struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL vrxgHistoryCloseScan(uint32_t version, uint16_t *handle, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL vrxgHistoryCloseScan(uint32_t version,
+                                                 uint16_t *handle, ///< scan handle (2 bytes), read by the core
+                                                 struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL vrxgHistoryUpdate(uint32_t version, struct vrxgHistoryUpdateStruct *params,
                                               struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL vrxgPrune(uint32_t version, struct vrxgPruneStruct *params, struct sqlca *ca);

@@ -257,16 +257,23 @@ VRX_API int32_t VRX_STDCALL vrxgInstanceStop(uint32_t version, struct vrxgInstan
 VRX_API int32_t VRX_STDCALL sqlgatin(vrx_slot passwordLen, vrx_slot userNameLen, vrx_slot instanceNameLen,
                                      struct sqlca *ca, char *password, char *userName, char *instanceName);
 VRX_API int32_t VRX_STDCALL sqlgdtin(struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgfrce(struct sqlca *ca, vrx_slot mode, void *value3, void *value4);
+VRX_API int32_t VRX_STDCALL sqlgfrce(struct sqlca *ca,
+                                     vrx_slot mode, ///< force mode
+                                     void *value3, void *value4);
 /* The instance name comes back blank-padded to the 9 bytes of `name`. */
-VRX_API int32_t VRX_STDCALL sqlggins(struct sqlca *ca, char *name);
+VRX_API int32_t VRX_STDCALL sqlggins(struct sqlca *ca,
+                                     char *name); ///< output: instance name field, 9 bytes, blank-filled
 
 /* Quiesce, ping and HADR. The ping record reaches the core as it is; the
  * database unquiesce record is not used. */
-VRX_API int32_t VRX_STDCALL vrxgDatabasePing(uint32_t version, void *params, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL vrxgDatabasePing(uint32_t version,
+                                             void *params, ///< the core's record, handed on by address
+                                             struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL vrxgDatabaseQuiesce(uint32_t version, struct vrxgDatabaseQuiesceStruct *params,
                                                 struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL vrxgDatabaseUnquiesce(uint32_t version, void *params, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL vrxgDatabaseUnquiesce(uint32_t version,
+                                                  void *params, ///< the core's record; the core receives null
+                                                  struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL vrxgInstanceQuiesce(uint32_t version, struct vrxgInstanceQuiesceStruct *params,
                                                 struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL vrxgInstanceUnquiesce(uint32_t version, struct vrxgInstanceUnquiesceStruct *params,
@@ -277,13 +284,18 @@ VRX_API int32_t VRX_STDCALL vrxgHADRTakeover(uint32_t version, struct vrxgHADRTa
 VRX_API int32_t VRX_STDCALL vrxgHADRStop(uint32_t version, struct vrxgHADRStopStruct *params, struct sqlca *ca);
 
 /* Connection settings. */
-VRX_API int32_t VRX_STDCALL sqlgsetc(void *settings, vrx_slot count, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgqryc(void *settings, vrx_slot count, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgsetc(void *settings, ///< connection settings, handed to the core
+                                     vrx_slot count, ///< number of settings
+                                     struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgqryc(void *settings, ///< connection settings the core fills
+                                     vrx_slot count, ///< number of settings
+                                     struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL sqlgsact(vrx_slot accountingLen, char *accounting, struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL sqlgsdeg(struct sqlca *ca, void *value2, void *value3, void *value4);
 VRX_API int32_t VRX_STDCALL sqlgintr(void);
 VRX_API int32_t VRX_STDCALL sqlgisig(struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL sqlgfmem(struct sqlca *ca, void *memory);
+VRX_API int32_t VRX_STDCALL sqlgfmem(struct sqlca *ca,
+                                     void *memory); ///< memory the core gave out, handed back to it
 
 VRX_END_DECLS
 

@@ -129,8 +129,12 @@ VRX_STATIC_ASSERT(offsetof(vrxgInspectParms, iValue22) == 102, "iValue22");
 
 VRX_BEGIN_DECLS
 
-VRX_API int32_t VRX_STDCALL sqlgstat(vrx_slot tableNameLen, vrx_slot indexCount, vrx_slot value1, vrx_slot value2,
-                                     uint16_t *indexNameLens, struct sqlca *ca, char **indexNames,
+VRX_API int32_t VRX_STDCALL sqlgstat(vrx_slot tableNameLen,
+                                     vrx_slot indexCount, ///< number of entries in `indexNames` and `indexNameLens`
+                                     vrx_slot value1, vrx_slot value2,
+                                     uint16_t *indexNameLens, ///< length of each index name, `indexCount` of them
+                                     struct sqlca *ca,
+                                     char **indexNames, ///< index names, `indexCount` of them
                                      char *tableName);
 VRX_API int32_t VRX_STDCALL vrxgRunstats(uint32_t version, struct vrxgRunstatsParms *params, struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL sqlgreot(vrx_slot text3Len, vrx_slot text2Len, vrx_slot text1Len, struct sqlca *ca,
@@ -138,7 +142,9 @@ VRX_API int32_t VRX_STDCALL sqlgreot(vrx_slot text3Len, vrx_slot text2Len, vrx_s
 VRX_API int32_t VRX_STDCALL vrxgReorg(uint32_t version, struct vrxgReorgParms *params, struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL vrxgInspect(uint32_t version, struct vrxgInspectParms *params, struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL sqlgvqdp(vrx_slot textLen, char *text, void *value1, void *value2, struct sqlca *ca);
-VRX_API int32_t VRX_STDCALL vrxgUtilityControl(uint32_t version, void *params, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL vrxgUtilityControl(uint32_t version,
+                                               void *params, ///< the core's record, handed on by address
+                                               struct sqlca *ca);
 
 VRX_END_DECLS
 

@@ -75,9 +75,13 @@ VRX_API int32_t VRX_STDCALL sqlgmrst(vrx_slot textLen, vrx_slot reserved2, struc
 
 /* Forwards without any frame: switches and stream conversion. SQLGMON hands
  * the core its last four arguments in reverse order and ignores the first. */
-VRX_API int32_t VRX_STDCALL vrxgMonitorSwitches(uint32_t version, void *data, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL vrxgMonitorSwitches(uint32_t version,
+                                                void *data, ///< the core's record, handed on by address
+                                                struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL sqlgmon(vrx_slot reserved1, void *value2, void *value3, void *value4, void *value5);
-VRX_API int32_t VRX_STDCALL vrxgConvMonStream(uint32_t version, void *data, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL vrxgConvMonStream(uint32_t version,
+                                              void *data, ///< the core's record, handed on by address
+                                              struct sqlca *ca);
 
 VRX_END_DECLS
 

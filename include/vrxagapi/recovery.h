@@ -218,18 +218,21 @@ VRX_BEGIN_DECLS
  * timestamp area 15; both come back blank-filled. */
 VRX_API int32_t VRX_STDCALL sqlgbkp(vrx_slot dbAliasLen, vrx_slot userNameLen, vrx_slot passwordLen,
                                     vrx_slot ignored, char *dbAlias, vrx_slot value2, vrx_slot value3,
-                                    vrx_slot value4, vrx_slot value5, char *identifier, char *timestamp,
+                                    vrx_slot value4, vrx_slot value5,
+                                    char *identifier, ///< output: identifier area, 33 bytes, blank-filled
+                                    char *timestamp, ///< output: timestamp area, 15 bytes, blank-filled
                                     vrx_slot value8, struct vrxTablespaceList *tablespaces,
                                     struct vrxMediaList *media, char *userName, char *password, vrx_slot value13,
                                     vrx_slot value14, vrx_slot value15, vrx_slot value16, vrx_slot value17,
                                     vrx_slot value18, vrx_slot value19, struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL sqlgbkup(vrx_slot dbAliasLen, vrx_slot userNameLen, vrx_slot passwordLen,
                                      vrx_slot ignored, char *dbAlias, vrx_slot value2, vrx_slot value3,
-                                     vrx_slot value4, vrx_slot value5, char *identifier, char *timestamp,
+                                     vrx_slot value4, vrx_slot value5,
+                                     char *identifier, ///< output: identifier area, 33 bytes, blank-filled
+                                     char *timestamp, ///< output: timestamp area, 15 bytes, blank-filled
                                      vrx_slot value8, struct vrxTablespaceList *tablespaces,
-                                     struct vrxMediaList *media, char *userName, char *password,
-                                     vrx_slot value13, vrx_slot value14, vrx_slot value15, vrx_slot value16,
-                                     struct sqlca *ca);
+                                     struct vrxMediaList *media, char *userName, char *password, vrx_slot value13,
+                                     vrx_slot value14, vrx_slot value15, vrx_slot value16, struct sqlca *ca);
 
 VRX_API int32_t VRX_STDCALL vrxgBackup(uint32_t version, struct vrxgBackupStruct *params, struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL vrxgArchiveLog(uint32_t version, struct vrxgArchiveLogStruct *params,
@@ -238,19 +241,23 @@ VRX_API int32_t VRX_STDCALL vrxgArchiveLog(uint32_t version, struct vrxgArchiveL
 /* Restore, positional forms. The timestamp is a 15-byte field holding a
  * text of at most 14 bytes; it comes back blank-filled, as does the 33-byte
  * identifier area. */
-VRX_API int32_t VRX_STDCALL sqlgrestore(
-    vrx_slot sourceDbAliasLen, vrx_slot targetDbAliasLen, vrx_slot timestampLen, vrx_slot text3Len,
-    vrx_slot userNameLen, vrx_slot passwordLen, vrx_slot text4Len, vrx_slot ignored1, char *sourceDbAlias,
-    char *targetDbAlias, vrx_slot value3, vrx_slot value4, vrx_slot value5, vrx_slot value6, vrx_slot value7,
-    vrx_slot value8, char *identifier, char *timestamp, char *text3, vrx_slot value12, char *text4,
-    struct vrxTablespaceList *tablespaces, struct vrxMediaList *media, char *userName, char *password,
-    vrx_slot value18, vrx_slot value21, vrx_slot ignored2, vrx_slot value22, vrx_slot ignored3, vrx_slot value23,
-    vrx_slot value19, vrx_slot value20, vrx_slot value24, struct sqlca *ca);
+VRX_API int32_t VRX_STDCALL sqlgrestore(vrx_slot sourceDbAliasLen, vrx_slot targetDbAliasLen, vrx_slot timestampLen,
+                                        vrx_slot text3Len, vrx_slot userNameLen, vrx_slot passwordLen,
+                                        vrx_slot text4Len, vrx_slot ignored1, char *sourceDbAlias,
+                                        char *targetDbAlias, vrx_slot value3, vrx_slot value4, vrx_slot value5,
+                                        vrx_slot value6, vrx_slot value7, vrx_slot value8,
+                                        char *identifier, ///< output: identifier area, 33 bytes, blank-filled
+                                        char *timestamp, char *text3, vrx_slot value12, char *text4,
+                                        struct vrxTablespaceList *tablespaces, struct vrxMediaList *media,
+                                        char *userName, char *password, vrx_slot value18, vrx_slot value21,
+                                        vrx_slot ignored2, vrx_slot value22, vrx_slot ignored3, vrx_slot value23,
+                                        vrx_slot value19, vrx_slot value20, vrx_slot value24, struct sqlca *ca);
 VRX_API int32_t VRX_STDCALL sqlgrst(vrx_slot sourceDbAliasLen, vrx_slot targetDbAliasLen, vrx_slot timestampLen,
                                     vrx_slot text3Len, vrx_slot userNameLen, vrx_slot passwordLen,
                                     vrx_slot ignored1, char *sourceDbAlias, char *targetDbAlias, vrx_slot value3,
                                     vrx_slot value4, vrx_slot value5, vrx_slot value6, vrx_slot value7,
-                                    char *identifier, char *timestamp, char *text3, vrx_slot value11,
+                                    char *identifier, ///< output: identifier area, 33 bytes, blank-filled
+                                    char *timestamp, char *text3, vrx_slot value11,
                                     struct vrxTablespaceList *tablespaces, struct vrxMediaList *media,
                                     char *userName, char *password, vrx_slot value16, vrx_slot value19,
                                     vrx_slot ignored2, vrx_slot value20, vrx_slot ignored3, vrx_slot value21,
@@ -258,7 +265,8 @@ VRX_API int32_t VRX_STDCALL sqlgrst(vrx_slot sourceDbAliasLen, vrx_slot targetDb
 VRX_API int32_t VRX_STDCALL sqlgrsto(vrx_slot sourceDbAliasLen, vrx_slot targetDbAliasLen, vrx_slot timestampLen,
                                      vrx_slot text3Len, vrx_slot userNameLen, vrx_slot passwordLen,
                                      vrx_slot ignored, char *sourceDbAlias, char *targetDbAlias, vrx_slot value3,
-                                     vrx_slot value4, vrx_slot value5, vrx_slot value6, char *identifier,
+                                     vrx_slot value4, vrx_slot value5, vrx_slot value6,
+                                     char *identifier, ///< output: identifier area, 33 bytes, blank-filled
                                      char *timestamp, char *text3, vrx_slot value10,
                                      struct vrxTablespaceList *tablespaces, struct vrxMediaList *media,
                                      char *userName, char *password, vrx_slot value15, vrx_slot value16,

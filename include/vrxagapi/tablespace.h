@@ -52,22 +52,27 @@ VRX_API int32_t VRX_STDCALL sqlggtss(void *value1, void *value2, void *value3);
  * a core result of 0, without initialising. `count` points to the number of
  * records the core returned. */
 VRX_API int32_t VRX_STDCALL sqlgftpq(void *value1, void *value2, struct vrxgTablespaceLong *records,
-                                     uint32_t *count);
+                                     uint32_t *count); ///< number of records the core returned
 VRX_API int32_t VRX_STDCALL sqlgftsq(void *value1, void *value2, struct vrxgTablespaceShort *records,
-                                     uint32_t *count);
+                                     uint32_t *count); ///< number of records the core returned
 VRX_API int32_t VRX_STDCALL sqlgstpq(void *value1, void *value2, struct vrxgTablespaceLong *record, void *value4);
 VRX_API int32_t VRX_STDCALL sqlgstsq(void *value1, void *value2, struct vrxgTablespaceShort *record);
 /* `records` points to a pointer to a list whose first element points to
  * the first of consecutive long records. */
-VRX_API int32_t VRX_STDCALL sqlgmtsq(void *value1, uint32_t *count, struct vrxgTablespaceLong ***records,
+VRX_API int32_t VRX_STDCALL sqlgmtsq(void *value1,
+                                     uint32_t *count, ///< output: number of records the core returned
+                                     struct vrxgTablespaceLong ***records, ///< output: list of the records
                                      void *value4, void *value5);
 /* `records` points to a pointer to the first of consecutive short records. */
-VRX_API int32_t VRX_STDCALL sqlgtsq(void *value1, uint32_t *count, struct vrxgTablespaceShort **records);
+VRX_API int32_t VRX_STDCALL sqlgtsq(void *value1,
+                                    uint32_t *count, ///< output: number of records the core returned
+                                    struct vrxgTablespaceShort **records); ///< output: address of the first record
 
 /* Sets the containers of a table space: each name terminated in place for
  * the call, the standard frame around it. */
-VRX_API int32_t VRX_STDCALL sqlgstsc(struct sqlca *ca, void *value2, void *value3, vrx_slot count,
-                                     struct vrxgContainer *containers);
+VRX_API int32_t VRX_STDCALL sqlgstsc(struct sqlca *ca, void *value2, void *value3,
+                                     vrx_slot count, ///< number of entries in `containers`
+                                     struct vrxgContainer *containers); ///< containers, `count` of them
 
 VRX_END_DECLS
 
