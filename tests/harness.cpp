@@ -17,16 +17,9 @@ void PlatformTest::TearDown() {
     vrxstub_clear_hooks();
 }
 
-CallerStorage::CallerStorage() : bytes_(kSize, kPattern) {}
-
 void *CallerStorage::room(std::size_t size) {
-    used_ = (used_ + 16 + 15) & ~std::size_t{15};  // 16 bytes of slack, then align
-    if (used_ + size > kSize) {
-        ADD_FAILURE() << "caller storage exhausted";
-        return nullptr;
-    }
-    void *p = bytes_.data() + used_;
-    used_ += size;
+    void *p = Storage::room(size);
+    if (p == nullptr) ADD_FAILURE() << "caller storage exhausted";
     return p;
 }
 
@@ -44,35 +37,16 @@ char *CallerStorage::field(std::string_view value, std::size_t width, char pad) 
     return p;
 }
 
-sqlca *CallerStorage::ca() {
-    sqlca blank{};
-    return place(blank);
-}
-
-bool CallerStorage::holds(const void *at) const {
-    const auto *p = static_cast<const unsigned char *>(at);
-    return p >= bytes_.data() && p < bytes_.data() + bytes_.size();
-}
-
-void CallerStorage::snapshot() { before_ = bytes_; }
-
 ::testing::AssertionResult CallerStorage::unchanged_except(const std::vector<Span> &outputs) const {
-    if (before_.empty()) return ::testing::AssertionFailure() << "no snapshot taken";
-    auto allowed = [&](std::size_t offset) {
-        const unsigned char *p = bytes_.data() + offset;
-        for (const Span &s : outputs) {
-            const auto *from = static_cast<const unsigned char *>(s.at);
-            if (p >= from && p < from + s.size) return true;
-        }
-        return false;
-    };
-    for (std::size_t i = 0; i < kSize; ++i) {
-        if (bytes_[i] != before_[i] && !allowed(i))
-            return ::testing::AssertionFailure()
-                   << "caller byte at offset " << i << " changed from 0x" << std::hex << int(before_[i])
-                   << " to 0x" << int(bytes_[i]);
-    }
-    return ::testing::AssertionSuccess();
+    return vrxtest::unchanged_except(*this, outputs);
+}
+
+::testing::AssertionResult unchanged_except(const Storage &storage, const std::vector<Span> &outputs) {
+    if (!storage.snapshot_taken()) return ::testing::AssertionFailure() << "no snapshot taken";
+    const std::ptrdiff_t i = storage.changed_outside(outputs);
+    if (i < 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "caller byte at offset " << i << " changed from 0x" << std::hex
+                                         << int(storage.before()[i]) << " to 0x" << int(storage.data()[i]);
 }
 
 std::string field_text(const char *field, std::size_t width) { return std::string(field, width); }
@@ -87,11 +61,6 @@ std::vector<vrxstub_call> calls(const char *name) {
 }
 
 std::size_t count_calls(const char *name) { return calls(name).size(); }
-
-std::string text_arg(const vrxstub_call &call, std::size_t i) {
-    const char *p = arg<const char *>(call, i);
-    return p != nullptr ? std::string(p) : std::string("(null)");
-}
 
 CoreHook::CoreHook(const char *name, Need need, Body body) : name_(name), body_(std::move(body)), need_(need) {
     EXPECT_TRUE(vrxstub_set_hook(name_.c_str(), &CoreHook::trampoline, this)) << "no core function " << name_;

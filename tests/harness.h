@@ -16,8 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "vrxagapi.h"
-#include "vrxstub.h"
+#include "storage.h"
 
 namespace vrxtest {
 
@@ -34,20 +33,10 @@ protected:
 
 // --- caller storage -------------------------------------------------------------
 
-// A span of caller storage that a call may change.
-struct Span {
-    const void *at;
-    std::size_t size;
-};
-
-// Caller storage: one block of patterned bytes from which a test carves its
-// texts, fields and records with slack between them. snapshot() keeps a
-// copy; unchanged_except() then proves that the call changed nothing but
-// the spans it was allowed to.
-class CallerStorage {
+// Caller storage (see storage.h) whose exhaustion fails the test, with the
+// texts and fields the family tests lay out.
+class CallerStorage : public Storage {
 public:
-    CallerStorage();
-
     // A length-qualified text followed by `after`, the byte the library
     // borrows for its terminator.
     char *text(std::string_view value, char after = '#');
@@ -61,20 +50,12 @@ public:
         std::memcpy(static_cast<void *>(p), &value, sizeof(T));
         return p;
     }
-    sqlca *ca();
-    // True when `at` lies in this storage.
-    bool holds(const void *at) const;
-
-    void snapshot();
+    sqlca *ca() { return place(sqlca{}); }
     ::testing::AssertionResult unchanged_except(const std::vector<Span> &outputs = {}) const;
-
-private:
-    static constexpr std::size_t kSize = 16384;
-    static constexpr unsigned char kPattern = 0xA5;
-    std::vector<unsigned char> bytes_;
-    std::vector<unsigned char> before_;
-    std::size_t used_ = 0;
 };
+
+// No byte of `storage` changed since its snapshot but in `outputs`.
+::testing::AssertionResult unchanged_except(const Storage &storage, const std::vector<Span> &outputs = {});
 
 std::string field_text(const char *field, std::size_t width);
 
@@ -84,17 +65,6 @@ std::string field_text(const char *field, std::size_t width);
 // of one function.
 std::vector<vrxstub_call> calls(const char *name = nullptr);
 std::size_t count_calls(const char *name);
-
-template <class T>
-T arg(const vrxstub_call &call, std::size_t i) {
-    if constexpr (std::is_pointer_v<T>)
-        return reinterpret_cast<T>(call.args[i]);
-    else
-        return static_cast<T>(call.args[i]);
-}
-
-// A text argument as the core saw it (only valid while the call runs).
-std::string text_arg(const vrxstub_call &call, std::size_t i);
 
 // --- hooks ---------------------------------------------------------------------
 

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "harness.h"
+#include "storage.h"
 
 namespace vrxtest::conformance {
 
@@ -23,19 +23,43 @@ constexpr vrx_slot kHigh16 = 0xBEEF0000u;
 constexpr vrx_slot kHigh8 = 0xBEEFBE00u;
 
 // Odd: records, lists, entries at odd addresses. Nulls: every text, record and
-// area null. Huge: every 32-bit length 0xFFFFFFFF.
-enum class Layout { Aligned, Odd, Nulls, NullSqlca, Huge };
+// area null. Huge: every 32-bit length 0xFFFFFFFF. Fuzz: every choice below
+// taken from a fuzz input.
+enum class Layout { Aligned, Odd, Nulls, NullSqlca, Huge, Fuzz };
+
+// A fuzz input: one byte per choice, 0 (the row's own choice) once it is
+// used up. `refusals`: pointer checking is on, so a choice may refuse a
+// region; only then are lengths of 0xFFFFFFFE and 0xFFFFFFFF chosen, their
+// regions refused as in the Huge layout.
+struct Choices {
+    const std::uint8_t *at = nullptr, *end = nullptr;
+    bool refusals = false;
+    std::uint8_t next() { return at < end ? *at++ : 0; }
+};
 
 class Arena {
 public:
-    explicit Arena(Layout layout)
-        : layout(layout), shift_(layout == Layout::Odd ? 1 : 0), base_(static_cast<char *>(mem.room(0))) {}
+    explicit Arena(Layout layout, Choices *fuzz = nullptr);
 
     // The last n (at most 16) letters of shared text k, "PONMLKJIHGFEDCBA",
     // with blanks after it: whatever n, the text ends at the same byte.
+    // Fuzzed: null, or refused.
     char *text(std::size_t n, int k = 0);
-    static vrx_slot len(std::size_t n) { return kHigh16 | static_cast<vrx_slot>(n); }
-    std::uint32_t len32(std::uint32_t n) const { return layout == Layout::Huge ? ~0u : n; }
+    // The lengths of a text of n letters; fuzzed: 0 to n, past the text (its
+    // NUL among the blanks after it), 0xFFFE, 0xFFFF, and for 32 bits
+    // 0xFFFFFFFE and 0xFFFFFFFF; other garbage above 16 bits.
+    vrx_slot len(std::size_t n) { return (kHigh16 ^ std::uint32_t{pick()} << 24) | length(n, false); }
+    std::uint32_t len32(std::uint32_t n) { return layout == Layout::Huge ? ~0u : length(n, true); }
+    // The length of an output area of n bytes, or of an inline text whose NUL
+    // must stay within n bytes of its record; fuzzed: 0 to n.
+    std::uint32_t within(std::uint32_t n) { return layout == Layout::Huge ? ~0u : upto(n); }
+    // A version, or a count of items or entries, as the row passes it;
+    // fuzzed: at and around every version the library tells apart, 0 and
+    // 0xFFFFFFFF; 0 to n items.
+    std::uint32_t version(std::uint32_t v);
+    std::uint32_t count(std::uint32_t n) { return upto(n); }
+    // A positional list's entry count; fuzzed: 0 to n, -1 or INT32_MIN.
+    std::int32_t entries(std::int32_t n);
     // An inline list entry (32-bit length, then text) holding all of shared text k.
     template <class T = void>
     T *entry(int k) {
@@ -44,13 +68,17 @@ public:
     }
 
     // Caller records, arrays and lists, named for the core's arguments.
+    // Fuzzed: null, at an odd address, or refused.
     template <class T>
     T *records(const std::vector<T> &values, const char *name = "rec") {
         ++recordsMade;
         if (layout == Layout::Nulls) return nullptr;
-        char *at = static_cast<char *>(mem.room(values.size() * sizeof(T) + 1)) + shift_;
+        const int c = pick() % 8;
+        if (c == kNull) return nullptr;
+        char *at = static_cast<char *>(mem.room(values.size() * sizeof(T) + 2)) + shift_ + (c == kOdd);
         std::memcpy(at, values.data(), values.size() * sizeof(T));
         names_[at] = name;
+        if (c == kRefused) refuse(at);
         return reinterpret_cast<T *>(at);
     }
     template <class T>
@@ -68,11 +96,25 @@ public:
     char *filled(std::size_t width, const std::string &text, bool fill = true);
     // The same for a field of `width` bytes at `at`, inside a record of the call.
     char *filled_at(char *at, std::size_t width, const std::string &text, bool fill = true);
-    sqlca *ca() { return ca_ != nullptr || layout == Layout::NullSqlca ? ca_ : (ca_ = mem.ca()); }
+    // A field of `width` bytes at `at` that the library may write (a text it blank-fills).
+    char *output(char *at, std::size_t width) {
+        if (at != nullptr) outs_.push_back({at, width});
+        return at;
+    }
+    // A record whose fields from `offset` on the library writes after a successful core call.
+    template <class T>
+    T *output_from(T *record, std::size_t offset) {
+        output(reinterpret_cast<char *>(record) + (record != nullptr ? offset : 0), sizeof(T) - offset);
+        return record;
+    }
+    // Fuzzed: null, or at an odd address.
+    sqlca *ca();
 
     // Makes the call on the storage built while its arguments were evaluated.
     template <class F, class... A>
     std::int32_t call(F f, A... args) {
+        if (layout == Layout::Huge || huge_)
+            for (const void *at : lengthy) vrxstub_refuse_region(at, ~0u, 0);
         mem.snapshot();
         if (beforeCall) beforeCall();
         return f(args...);
@@ -86,15 +128,12 @@ public:
         ((seen += (seen.empty() ? "" : " ") + describe(vrxstub::raw(values))), ...);
     }
 
-    ::testing::AssertionResult unchanged_except(const std::vector<Span> &spans = {}) const {
-        return mem.unchanged_except(spans);
-    }
     std::vector<Span> outputs() const { return outs_; }
     Span sqlca_span() const { return {ca_, sizeof(sqlca)}; }
     std::ptrdiff_t offset(const void *at) const { return static_cast<const char *>(at) - base_; }
     const void *at(std::ptrdiff_t offset) const { return base_ + offset; }
 
-    CallerStorage mem;
+    Storage mem;
     const Layout layout;
     int recordsMade = 0, coreCalls = 0;
     std::function<void()> beforeCall;
@@ -105,8 +144,18 @@ public:
     std::pair<std::uintptr_t, std::uintptr_t> own;  // the library's stack while the core runs
 
 private:
+    enum { kOdd = 5, kNull = 6, kRefused = 7 };  // fuzz choices of a pointer
+    std::uint8_t pick() { return fuzz_ != nullptr ? fuzz_->next() : 0; }
+    std::uint32_t length(std::uint32_t n, bool wide);
+    std::uint32_t upto(std::uint32_t n);
+    void refuse(const void *at) {
+        if (fuzz_->refusals) vrxstub_refuse_region(at, 0, 0);
+    }
+
+    Choices *const fuzz_;
     const std::size_t shift_;
     const char *const base_;
+    bool huge_ = false, caMade_ = false;
     std::map<int, char *> spots_;
     std::map<const void *, std::string> names_;
     std::vector<Span> outs_;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "conformance/conformance.h"
+#include "harness.h"
 
 #if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
 #define VRX_HEAP_COUNTING 1

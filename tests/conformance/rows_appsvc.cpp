@@ -55,9 +55,9 @@ const Rows rows = {
     {"SQLGDREF", "",
      [](Arena &a) {
          auto *source = reinterpret_cast<void *const *>(a.record(static_cast<void *>(a.text(4)), "source"));
-         return a.call(sqlgdref, a.len32(4), copied_into(a), source);
+         return a.call(sqlgdref, a.within(4), copied_into(a), source);
      }},
-    {"SQLGMCPY", "", [](Arena &a) { return a.call(sqlgmcpy, copied_into(a), a.text(4), 4u); }},
+    {"SQLGMCPY", "", [](Arena &a) { return a.call(sqlgmcpy, copied_into(a), a.text(4), a.count(4)); }},
     // Text 6 ends where text 5 does: put back first, it leaves the byte as it was.
     {"SQLGBNDX", "'BA' 'A' v4 ca",
      [](Arena &a) { return a.call(sqlgbndx, a.len(1), a.len(2), a.ca(), v(a, "v4"), a.text(1), a.text(2)); }},

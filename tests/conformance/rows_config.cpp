@@ -24,7 +24,7 @@ vrxConfigItem *get_items(Arena &a, std::vector<std::uint16_t> own) {
 }
 
 auto get(decltype(&sqlgxdb) entry) {
-    return [entry](Arena &a) { return a.call(entry, a.len(3), kHigh16 | 15, get_items(a, {}), a.ca(), a.text(3)); };
+    return [entry](Arena &a) { return a.call(entry, a.len(3), kHigh16 | a.count(15), get_items(a, {}), a.ca(), a.text(3)); };
 }
 
 vrxConfigItem *update_items(Arena &a) {
@@ -38,17 +38,17 @@ const Rows rows = {
     {"SQLGDDB", "'CBA' 15 items ca", get(sqlgddb)},
     {"SQLGXDBC", "'CBA' 15 items ca",
      [](Arena &a) {
-         return a.call(sqlgxdbc, ~0u, a.len(3), kHigh16 | 15, get_items(a, {20, 103, 105, 107, 121, 120}), a.ca(), ~0u,
+         return a.call(sqlgxdbc, ~0u, a.len(3), kHigh16 | a.count(15), get_items(a, {20, 103, 105, 107, 121, 120}), a.ca(), ~0u,
                        a.text(3));
      }},
     {"SQLGUDB", "'A' 3 items ca",
      [](Arena &a) {
-         return a.call(sqlgudb, a.len(1), kHigh16 | 3, update_lengths(a), update_items(a), a.ca(), a.text(1));
+         return a.call(sqlgudb, a.len(1), kHigh16 | a.count(3), update_lengths(a), update_items(a), a.ca(), a.text(1));
      },
      {"sqlgudb"}, "sqlgcfg 915 915 915", {915, 915, 915}},
     {"SQLGEUDB", "'A' 3 items ca",
      [](Arena &a) {
-         return a.call(sqlgeudb, ~0u, a.len(1), kHigh16 | 3, update_lengths(a), update_items(a), a.ca(), ~0u,
+         return a.call(sqlgeudb, ~0u, a.len(1), kHigh16 | a.count(3), update_lengths(a), update_items(a), a.ca(), ~0u,
                        a.text(1));
      },
      {"sqlgeudb"}, "sqlgeudb 340 340 340", {340, 340, 340}},
@@ -72,7 +72,7 @@ namespace {
 auto instance_get(decltype(&sqlgxsys) entry) {
     return [entry](Arena &a) {
         auto *items = a.records<vrxConfigItem>({{66, 0, a.filled(20, "ABC")}, {39, 0, a.filled(9, "AB", false)}}, "items");
-        return a.call(entry, kHigh16 | 2, items, a.ca());
+        return a.call(entry, kHigh16 | a.count(2), items, a.ca());
     };
 }
 
@@ -81,7 +81,7 @@ auto versioned(decltype(&vrxgCfgGet) entry) {
         auto *items = a.records<vrxgCfgItem>(
             {{4, a.len32(2), a.text(2, 1), 7}, {103, a.len32(3), a.text(3, 2), 8}, {9, a.len32(4), a.text(4, 2), 9}},
             "items");
-        return a.call(entry, 9050000u, a.record(vrxgCfgStruct{3, items, 0x55, a.len32(1), a.text(1, 1)}), a.ca());
+        return a.call(entry, a.version(9050000u), a.record(vrxgCfgStruct{a.count(3), items, 0x55, a.len32(1), a.text(1, 1)}), a.ca());
     };
 }
 
@@ -101,7 +101,7 @@ const Rows instanceRows = {
          auto *items = a.records<vrxConfigItem>(
              {{7, 0, a.text(1)}, {39, 0, a.text(2, 1)}, {24, 0, nullptr}, {844, 0, a.text(4)}, {63, 0, a.text(3, 1)}},
              "items");
-         return a.call(sqlgusys, kHigh16 | 5, a.records<std::uint16_t>({1, 2, 9, 4, 3}, "lengths"), items, a.ca());
+         return a.call(sqlgusys, kHigh16 | a.count(5), a.records<std::uint16_t>({1, 2, 9, 4, 3}, "lengths"), items, a.ca());
      },
      {"sqlgusys"}, "sqlgusys 348 348 348 348", {348, 348, 348, 348}},
     {"SQLGRSYS", "ca", [](Arena &a) { return a.call(sqlgrsys, a.ca()); }},

@@ -62,7 +62,7 @@ const Rows rows = {
      [](Arena &a) {
          const vrxgDatabaseRestartStruct r{a.len32(1), a.len32(2), a.len32(3), a.len32(4),
                                            a.text(1),  a.text(2),  a.text(3),  a.text(4)};
-         return a.call(vrxgDatabaseRestart, 9050000u, a.record(r), a.ca());
+         return a.call(vrxgDatabaseRestart, a.version(9050000u), a.record(r), a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {

@@ -13,7 +13,7 @@ constexpr vrx_slot kValue16 = kHigh16 | 0x1234u;  // reaches the core as 4660
 void *v(std::uintptr_t n) { return reinterpret_cast<void *>(n); }
 
 vrxMediaList *list(Arena &a, char type, int k, const char *name) {
-    return a.record(vrxMediaList{type, {}, 1, a.entry(k)}, name);
+    return a.record(vrxMediaList{type, {}, a.entries(1), a.entry(k)}, name);
 }
 
 const Rows rows = {
@@ -34,7 +34,7 @@ const Rows rows = {
          const vrxgExportParms p{a.text(1), list(a, 'L', 1, "paths"), list(a, 'C', 1, "locations"), 1, 2,
                                  a.text(2), 3, a.text(3), 0x1234, {}, 4, 1, 2, 3, {}, 5,
                                  list(a, 'L', 2, "paths2"), list(a, 'C', 2, "locations2")};
-         return a.call(vrxgExport, 9000000u, a.record(p), a.ca());
+         return a.call(vrxgExport, a.version(9000000u), a.record(p), a.ca());
      },
      {"sqluMakeMediaListNullTerminated"}, "sqlgload 191 191 191 191", {191, 191, 191, 191},
      [](const vrxstub_call &c, Arena &a) {
@@ -58,7 +58,7 @@ const Rows rows = {
      [](Arena &a) {
          const vrxgImportParms p{a.text(1), list(a, 'L', 1, "paths"), 1, 2, a.text(2), 3, a.text(3), 0x1234, {},
                                  4, 5, 6, 1, 2, 3, {}, list(a, 'L', 1, "paths2"), 7};
-         return a.call(vrxgImport, 9050000u, a.record(p), a.ca());
+         return a.call(vrxgImport, a.version(9050000u), a.record(p), a.ca());
      },
      {"sqluMakeMediaListNullTerminated"}, "sqlgload 191 191", {191, 191},
      [](const vrxstub_call &c, Arena &a) {
@@ -88,7 +88,7 @@ const Rows rows = {
                                a.text(2), a.text(3), list(a, 'L', 2, "paths"), list(a, 'L', 2, "target"), 4,
                                a.record(n1, "nested1"), 5, a.record(n2, "nested2"), 6, 0x1234, 1, 2, 3, 7,
                                list(a, 'S', 1, "source3")};
-         return a.call(vrxgLoad, 9050000u, a.record(p), a.ca());
+         return a.call(vrxgLoad, a.version(9050000u), a.record(p), a.ca());
      },
      {"sqluMakeMediaListNullTerminated"}, "sqlgload 191 191 191 191 191", {191, 191, 191, 191, 191},
      [](const vrxstub_call &c, Arena &a) {
@@ -109,7 +109,7 @@ const Rows rows = {
     {"VRXGLOADQUERY", "9050000 & ca 1 'A' 2 3 'BA'",
      [](Arena &a) {
          const vrxgLoadQueryParms p{1, a.len32(1), a.text(1), 2, 3, a.len32(2), a.text(2)};
-         return a.call(vrxgLoadQuery, 9050000u, a.record(p), a.ca());
+         return a.call(vrxgLoadQuery, a.version(9050000u), a.record(p), a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {

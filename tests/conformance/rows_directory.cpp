@@ -25,17 +25,19 @@ const Rows rows = {
     {"SQLGDCLS", "8020000 & ca", [](Arena &a) { return a.call(sqlgdcls, kHigh16 | 7, a.ca()); }, {"SQLGDCLS"}},
     {"VRXGDBDIROPENSCAN", "9050000 & ca",
      [](Arena &a) {
-         return a.call(vrxgDbDirOpenScan, 9050000u, a.record(vrxgDbDirOpenScanStruct{a.len32(1), a.text(1), 1, 2}),
+         return a.call(vrxgDbDirOpenScan, a.version(9050000u), a.output_from(a.record(vrxgDbDirOpenScanStruct{a.len32(1), a.text(1), 1, 2}),
+                                     offsetof(vrxgDbDirOpenScanStruct, oHandle)),
                        a.ca());
      },
      {"SQLGDOSD"}},
     {"VRXGDBDIRGETNEXTENTRY", "9050000 & ca",
      [](Arena &a) {
-         return a.call(vrxgDbDirGetNextEntry, 9050000u, a.record(vrxgDbDirNextEntryStruct{7, 9, nullptr}), a.ca());
+         return a.call(vrxgDbDirGetNextEntry, a.version(9050000u), a.output_from(a.record(vrxgDbDirNextEntryStruct{7, 9, nullptr}),
+                                                                  offsetof(vrxgDbDirNextEntryStruct, poDbDirEntry)), a.ca());
      },
      {"SQLGDGNE"}},
     {"VRXGDBDIRCLOSESCAN", "9050000 & ca",
-     [](Arena &a) { return a.call(vrxgDbDirCloseScan, 9050000u, a.record(vrxgDbDirCloseScanStruct{7}), a.ca()); },
+     [](Arena &a) { return a.call(vrxgDbDirCloseScan, a.version(9050000u), a.record(vrxgDbDirCloseScanStruct{7}), a.ca()); },
      {"SQLGDCLS"}},
 };
 
@@ -143,7 +145,7 @@ const Rows nodeAndHostRows = {
     {"SQLGDREG", kRegistrationSeen, registration(sqlgdreg), {}, "", {}, see_registration},
     {"VRXGUPDATEALTERNATESERVERFORDB", "9050000 & ca 'A' 'BA' 'CBA'",
      [](Arena &a) {
-         return a.call(vrxgUpdateAlternateServerForDB, 9050000u,
+         return a.call(vrxgUpdateAlternateServerForDB, a.version(9050000u),
                        a.record(vrxgUpdateAltServerStruct{a.len32(1), a.text(1), a.len32(2), a.text(2), a.len32(3), a.text(3)}),
                        a.ca());
      },

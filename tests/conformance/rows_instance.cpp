@@ -19,7 +19,7 @@ Record *record_form(Arena &a, const char *name, std::initializer_list<std::pair<
     Record r;
     std::memset(static_cast<void *>(&r), 'r', sizeof r);
     for (const auto &[at, n] : lengths) {
-        const std::uint32_t length = a.len32(n);
+        const std::uint32_t length = a.within(n);
         std::memcpy(reinterpret_cast<char *>(&r) + at, &length, 4);
     }
     return a.record(r, name);
@@ -54,7 +54,7 @@ void see_instance(const vrxInstanceStruct *i, Arena &a) {
 template <class Record, class Core>
 Row versioned(const char *name, const char *seen, std::int32_t(VRX_STDCALL *entry)(std::uint32_t, Record *, sqlca *),
               Record (*make)(Arena &), void (*show)(const Core &, Arena &)) {
-    return {name, seen, [=](Arena &a) { return a.call(entry, 9050000u, a.record(make(a)), a.ca()); }, {}, "", {},
+    return {name, seen, [=](Arena &a) { return a.call(entry, a.version(9050000u), a.record(make(a)), a.ca()); }, {}, "", {},
             [=](const vrxstub_call &c, Arena &a) { show(*arg<const Core *>(c, 1), a); }};
 }
 
@@ -84,7 +84,7 @@ const Rows rows = {
                                         109,        110,          111, 1,   a.len32(2), a.text(2, 2), a.len32(4),
                                         a.text(4, 3), VRX_START_SELECT_U};
          const vrxgInstanceStruct i{1, a.len32(4), a.text(4, 2), comm(a), a.record(o, "options")};
-         return a.call(vrxgInstanceStart, 9050000u, a.record(i, "instance"), a.ca());
+         return a.call(vrxgInstanceStart, a.version(9050000u), a.record(i, "instance"), a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
@@ -100,7 +100,7 @@ const Rows rows = {
      [](Arena &a) {
          auto *stop = a.record(vrxgStopOptionsStruct{a.len32(2), a.text(2)}, "stop");
          const vrxgInstanceStruct i{1, a.len32(4), a.text(4), comm(a), stop};
-         return a.call(vrxgInstanceStop, 9050000u, a.record(i, "instance"), a.ca());
+         return a.call(vrxgInstanceStop, a.version(9050000u), a.record(i, "instance"), a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
@@ -120,13 +120,13 @@ const Rows rows = {
      }},
     {"SQLGGINS", "out ca", [](Arena &a) { return a.call(sqlggins, a.ca(), a.filled(9, "INST")); }},
     {"VRXGDATABASEPING", "9050000 params ca",
-     [](Arena &a) { return a.call(vrxgDatabasePing, 9050000u, a.record(9u, "params"), a.ca()); }},
+     [](Arena &a) { return a.call(vrxgDatabasePing, a.version(9050000u), a.record(9u, "params"), a.ca()); }},
     // The core's first and last fields are 0; the caller's first eight bytes are not read.
     versioned("VRXGDATABASEQUIESCE", "9050000 & ca 0 1 2 0", vrxgDatabaseQuiesce,
               +[](Arena &) { return vrxgDatabaseQuiesceStruct{{'r', 'e', 's', 'e', 'r', 'v', 'e', 'd'}, 1, 2}; },
               +[](const vrxDatabaseQuiesceStruct &q, Arena &a) { a.see(q.iField1, q.iValueA, q.iValueB, q.iField4); }),
     {"VRXGDATABASEUNQUIESCE", "9050000 0 ca",
-     [](Arena &a) { return a.call(vrxgDatabaseUnquiesce, 9050000u, a.record(9u, "params"), a.ca()); }},
+     [](Arena &a) { return a.call(vrxgDatabaseUnquiesce, a.version(9050000u), a.record(9u, "params"), a.ca()); }},
     versioned("VRXGINSTANCEQUIESCE", "9050000 & ca 'A' 'BA' 'CBA' 161 178", vrxgInstanceQuiesce,
               +[](Arena &a) {
                   return vrxgInstanceQuiesceStruct{a.len32(1), a.text(1), a.len32(2), a.text(2),

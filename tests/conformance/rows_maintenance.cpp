@@ -57,7 +57,7 @@ const Rows rows = {
      [](Arena &a) {
          auto *lengths = a.records(std::vector<std::uint16_t>{2, 3}, "lengths");
          auto *names = a.records(std::vector<char *>{a.text(2), a.text(3)}, "names");
-         return a.call(sqlgstat, a.len(1), a.len(2), kHigh8 | 7, kHigh8 | 9, lengths, a.ca(), names, a.text(1));
+         return a.call(sqlgstat, a.len(1), kHigh16 | a.count(2), kHigh8 | 7, kHigh8 | 9, lengths, a.ca(), names, a.text(1));
      },
      {"sqlgstat"}, "sqlgstat 264", {264},
      [](const vrxstub_call &c, Arena &a) {
@@ -66,7 +66,7 @@ const Rows rows = {
      }},
     {"VRXGRUNSTATS",
      "8020000 & ca 'BA' 5 'A' 6 'BA' 7 8 gn 'A' 'BA' 2 9 10 11 12 'A' indexes 'A' 'BA' 13 2 1 1 2 14 15 16 17 18",
-     [](Arena &a) { return a.call(vrxgRunstats, 8020000u, runstats_record(a), a.ca()); },
+     [](Arena &a) { return a.call(vrxgRunstats, a.version(8020000u), runstats_record(a), a.ca()); },
      {"vrxgRnst"}, "sqlgstat 469 485 534 534 584 600 649 704 718 804 846 918",
      {534, 534, 485, 469, 649, 600, 584, 846, 804, 704, 718, 918}, see_runstats,
      static_cast<std::int32_t>(0x870F0009), -2009},
@@ -78,7 +78,7 @@ const Rows rows = {
     {"VRXGREORG", "9050000 & ca 1 2 3 4 5 'A' 'BA' 'CBA'",
      [](Arena &a) {
          const vrxgReorgParms p{1, {2, 3, 4, 5}, a.len32(1), a.text(1), a.len32(2), a.text(2), a.len32(3), a.text(3)};
-         return a.call(vrxgReorg, 9050000u, a.record(p), a.ca());
+         return a.call(vrxgReorg, a.version(9050000u), a.record(p), a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
@@ -92,7 +92,7 @@ const Rows rows = {
                             a.len32(1), a.len32(2), a.len32(3), {}, {}, 42};
          for (std::uint32_t i = 0; i < 9; ++i) p.iValues2To10[i] = 22 + i;
          for (std::uint16_t i = 0; i < 11; ++i) p.iValues11To21[i] = static_cast<std::uint16_t>(31 + i);
-         return a.call(vrxgInspect, 9000000u, a.record(p), a.ca());
+         return a.call(vrxgInspect, a.version(9000000u), a.record(p), a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
@@ -104,7 +104,7 @@ const Rows rows = {
     {"SQLGVQDP", "'A' v1 v2 ca",
      [](Arena &a) { return a.call(sqlgvqdp, a.len(1), a.text(1), v(a, "v1"), v(a, "v2"), a.ca()); }},
     {"VRXGUTILITYCONTROL", "9050000 rec ca",
-     [](Arena &a) { return a.call(vrxgUtilityControl, 9050000u, v(a, "rec"), a.ca()); }},
+     [](Arena &a) { return a.call(vrxgUtilityControl, a.version(9050000u), v(a, "rec"), a.ca()); }},
 };
 
 }  // namespace

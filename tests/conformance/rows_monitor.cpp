@@ -16,7 +16,7 @@ struct TwoObjects {
 };
 
 vrxgObjectList *objects(Arena &a) {
-    TwoObjects list{2, {{1, 2, {}}, {3, 4, {}}}};
+    TwoObjects list{a.count(2), {{1, 2, {}}, {3, 4, {}}}};
     std::memset(list.entries[0].name, ' ', 128);
     std::memcpy(list.entries[0].name, "DB1", 3);
     std::memset(list.entries[1].name, ' ', 128);
@@ -57,20 +57,20 @@ const std::int32_t kNoSavedBytes = -1607;
 
 const Rows rows = {
     {"VRXGGETSNAPSHOT", "9050000 data ca 'DB1' ''",
-     [](Arena &a) { return a.call(vrxgGetSnapshot, 9050000u, snapshot_record(a), a.ca()); },
+     [](Arena &a) { return a.call(vrxgGetSnapshot, a.version(9050000u), snapshot_record(a), a.ca()); },
      {"sqlgmnsz"}, "sqlgmnss 403", {403}, see_names, kNoSavedBytes, kNoSavedBytes},
     {"SQLGMNSS", "6010000 & ca objects 3 4 8 5 0 'DB1' ''",
      [](Arena &a) { return a.call(sqlgmnss, kIgnored, a.ca(), 3u, 4u, 5u, objects(a), kIgnored, 8u); },
      {"sqlgmnsz"}, "sqlgmnss 403", {403}, see_request<vrxSnapshotRequest>, kNoSavedBytes, kNoSavedBytes},
     {"VRXGGETSNAPSHOTSIZE", "9050000 data ca 'DB1' ''",
-     [](Arena &a) { return a.call(vrxgGetSnapshotSize, 9050000u, snapshot_record(a), a.ca()); },
+     [](Arena &a) { return a.call(vrxgGetSnapshotSize, a.version(9050000u), snapshot_record(a), a.ca()); },
      {"sqlgmnsz"}, "sqlgmnsz 278", {278}, see_names, kNoSavedBytes, kNoSavedBytes},
     {"SQLGMNSZ", "7010000 & ca objects 3 6 4294967295 'DB1' ''",
      [](Arena &a) { return a.call(sqlgmnsz, kIgnored, a.ca(), 3u, objects(a), kIgnored, 6u); },
      {"sqlgmnsz"}, "sqlgmnsz 278", {278}, see_request<vrxSnapshotSizeRequest>, kNoSavedBytes, kNoSavedBytes},
     {"VRXGRESETMONITOR", "9050000 & ca 1 'CBA' 4 5",
      [](Arena &a) {
-         return a.call(vrxgResetMonitor, 9050000u, a.record(vrxgResetMonitorData{1, a.text(3), a.len32(3), 4, 5}),
+         return a.call(vrxgResetMonitor, a.version(9050000u), a.record(vrxgResetMonitorData{1, a.text(3), a.len32(3), 4, 5}),
                        a.ca());
      },
      {}, "", {}, see_reset},
@@ -78,11 +78,11 @@ const Rows rows = {
      [](Arena &a) { return a.call(sqlgmrst, a.len(2), kIgnored, a.ca(), a.text(2), 5u, kIgnored, 7u); },
      {}, "", {}, see_reset},
     {"VRXGMONITORSWITCHES", "9050000 data ca",
-     [](Arena &a) { return a.call(vrxgMonitorSwitches, 9050000u, v(a, "data"), a.ca()); }},
+     [](Arena &a) { return a.call(vrxgMonitorSwitches, a.version(9050000u), v(a, "data"), a.ca()); }},
     {"SQLGMON", "v5 v4 v3 v2",
      [](Arena &a) { return a.call(sqlgmon, kIgnored, v(a, "v2"), v(a, "v3"), v(a, "v4"), v(a, "v5")); }},
     {"VRXGCONVMONSTREAM", "9050000 data ca",
-     [](Arena &a) { return a.call(vrxgConvMonStream, 9050000u, v(a, "data"), a.ca()); }},
+     [](Arena &a) { return a.call(vrxgConvMonStream, a.version(9050000u), v(a, "data"), a.ca()); }},
 };
 
 }  // namespace

@@ -14,10 +14,10 @@ namespace {
 constexpr vrx_slot kIgnored = ~0u;
 
 vrxTablespaceList *tablespaces(Arena &a) {
-    return a.record(vrxTablespaceList{1, a.entry<vrxTablespaceEntry>(1)}, "tablespaces");
+    return a.record(vrxTablespaceList{a.entries(1), a.entry<vrxTablespaceEntry>(1)}, "tablespaces");
 }
 
-vrxMediaList *media(Arena &a, char type) { return a.record(vrxMediaList{type, {}, 1, a.entry(1)}, "media"); }
+vrxMediaList *media(Arena &a, char type) { return a.record(vrxMediaList{type, {}, a.entries(1), a.entry(1)}, "media"); }
 
 // A versioned list ('L' for a media list) whose entry i holds all of shared text spots[i].
 template <class List>
@@ -25,7 +25,7 @@ List *text_list(Arena &a, std::initializer_list<int> spots) {
     std::vector<vrxgTextEntry> entries;
     for (int k : spots) entries.push_back({a.text(16, k), a.len32(16), 0});
     List list{};
-    std::tie(list.entries, list.count) = std::make_tuple(a.records(entries, "entries"), std::uint32_t(spots.size()));
+    std::tie(list.entries, list.count) = std::make_tuple(a.records(entries, "entries"), a.count(std::uint32_t(spots.size())));
     if constexpr (std::is_same_v<List, vrxgMediaList>) list.mediaType = 'L';
     return a.record(list, "list");
 }
@@ -62,10 +62,10 @@ const Rows rows = {
      [](Arena &a) {
          char *areas = a.out(34);
          a.expect(areas, "20261205101010  FGH" + std::string(15, ' '));
-         const vrxgBackupStruct p{a.text(1), a.len32(1), areas, a.len32(33), areas, a.len32(15),
+         const vrxgBackupStruct p{a.text(1), a.len32(1), areas, a.within(33), areas, a.within(15),
                                   text_list<vrxgTextList>(a, {1, 1}), text_list<vrxgMediaList>(a, {1}), a.text(2),
                                   a.len32(2), a.text(3), a.len32(3), {}, 0, a.text(4), a.len32(4), {}, {}};
-         return a.call(vrxgBackup, 9050000u, a.record(p), a.ca());
+         return a.call(vrxgBackup, a.version(9050000u), a.record(p), a.ca());
      },
      {"vrxgBack"}, "sqlgbkp 446 450 470 470 519 523 543", {519, 446, 470, 470, 450, 543, 523},
      [](const vrxstub_call &c, Arena &a) {
@@ -78,7 +78,7 @@ const Rows rows = {
      [](Arena &a) {
          const vrxgArchiveLogStruct p{a.len32(1), a.len32(2), a.len32(3), a.text(1), a.text(2), a.text(3),
                                       0xABCD,     0x1234,     0xCAFEF00D, 7};
-         return a.call(vrxgArchiveLog, 9050000u, a.record(p), a.ca());
+         return a.call(vrxgArchiveLog, a.version(9050000u), a.record(p), a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
@@ -86,12 +86,12 @@ const Rows rows = {
          a.see(core->dbAlias, core->userName, core->password, core->value1, core->value2, core->value3, core->value4);
      }},
     // Text 7 is the 15-byte timestamp, terminated without its byte saved and
-    // put back by its blank-fill.
+    // put back by its blank-fill: an output field.
     {"SQLGRESTORE",
      "'A' 'BA' 3 4 5 6 7 8 out 'GFEDCBA' 'CBA' 12 'FEDCBA' tablespaces media 'DCBA' 'EDCBA' 18 19 20 21 22 23 24 ca",
      [](Arena &a) {
          return a.call(sqlgrestore, a.len(1), a.len(2), a.len(7), a.len(3), a.len(4), a.len(5), a.len(6), kIgnored,
-                       a.text(1), a.text(2), 3u, 4u, 5u, 6u, 7u, 8u, a.filled(33, "ID"), a.text(7), a.text(3), 12u,
+                       a.text(1), a.text(2), 3u, 4u, 5u, 6u, 7u, 8u, a.filled(33, "ID"), a.output(a.text(7), 15), a.text(3), 12u,
                        a.text(6), tablespaces(a), media(a, 'L'), a.text(4), a.text(5), 18u, 21u, kIgnored, 22u,
                        kIgnored, 23u, 19u, 20u, 24u, a.ca());
      },
@@ -99,7 +99,7 @@ const Rows rows = {
     {"SQLGRST", "'A' 'BA' 3 4 5 6 7 out 'GFEDCBA' 'CBA' 11 tablespaces media 'DCBA' 'EDCBA' 16 17 18 19 20 21 22 ca",
      [](Arena &a) {
          return a.call(sqlgrst, a.len(1), a.len(2), a.len(7), a.len(3), a.len(4), a.len(5), kIgnored, a.text(1),
-                       a.text(2), 3u, 4u, 5u, 6u, 7u, a.filled(33, "ID"), a.text(7), a.text(3), 11u, tablespaces(a),
+                       a.text(2), 3u, 4u, 5u, 6u, 7u, a.filled(33, "ID"), a.output(a.text(7), 15), a.text(3), 11u, tablespaces(a),
                        media(a, 'O'), a.text(4), a.text(5), 16u, 19u, kIgnored, 20u, kIgnored, 21u, 17u, 18u, 22u,
                        a.ca());
      },
@@ -107,18 +107,18 @@ const Rows rows = {
     {"SQLGRSTO", "'A' 'BA' 3 4 5 6 out 'GFEDCBA' 'CBA' 10 tablespaces media 'DCBA' 'EDCBA' 15 16 17 18 ca",
      [](Arena &a) {
          return a.call(sqlgrsto, a.len(1), a.len(2), a.len(7), a.len(3), a.len(4), a.len(5), kIgnored, a.text(1),
-                       a.text(2), 3u, 4u, 5u, 6u, a.filled(33, "ID"), a.text(7), a.text(3), 10u, tablespaces(a),
+                       a.text(2), 3u, 4u, 5u, 6u, a.filled(33, "ID"), a.output(a.text(7), 15), a.text(3), 10u, tablespaces(a),
                        media(a, 'L'), a.text(4), a.text(5), 15u, 16u, 17u, 18u, a.ca());
      },
      {"sqlgbkup", "sqlgload"}, "sqlgrsto 397 431", {431, 397}},
     {"VRXGRESTORE", "9050000 & ca 'A' 'BA' 'HGFEDCBA' 'CBA' 'DCBA' 'EDCBA' 'FEDCBA' 'GFEDCBA' 'IHGFEDCBA' 'JIHGFEDCBA'",
      [](Arena &a) {
-         const vrxgRestoreStruct p{a.text(1), a.len32(1), a.text(2), a.len32(2), a.filled(33, "ID"), a.len32(32),
-                                   a.text(8), a.len32(8), a.text(3), a.len32(3), a.text(4), a.len32(4),
+         const vrxgRestoreStruct p{a.text(1), a.len32(1), a.text(2), a.len32(2), a.filled(33, "ID"), a.within(32),
+                                   a.output(a.text(8), 15), a.len32(8), a.text(3), a.len32(3), a.text(4), a.len32(4),
                                    text_list<vrxgTextList>(a, {1, 1}), text_list<vrxgMediaList>(a, {1, 2}), a.text(5),
                                    a.len32(5), a.text(6), a.len32(6), a.text(7), a.len32(7), {}, a.text(9),
                                    a.len32(9), {}, a.text(10), a.len32(10), text_list<vrxgTextList>(a, {2}), {}};
-         return a.call(vrxgRestore, 9050000u, a.record(p), a.ca());
+         return a.call(vrxgRestore, a.version(9050000u), a.record(p), a.ca());
      },
      {"vrxgRest"}, "sqlgrestore 514 518 538 538 586 590 610 610 698 703 729", {698, 586, 514, 538, 538, 518, 610, 610, 590, 729, 703},
      [](const vrxstub_call &c, Arena &a) {

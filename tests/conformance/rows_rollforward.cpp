@@ -27,14 +27,14 @@ vrxRfwdPositionalInput positional_input(Arena &a) {
     p.value56 = -1, p.value58 = 58, p.value60 = 60, p.value64 = -64;
     p.dbAlias = a.text(1), p.stopTime = a.text(2), p.userName = a.text(3), p.password = a.text(4);
     p.overflowLogPath = a.text(5), p.droppedTblID = a.text(2, 2), p.exportDir = a.text(1, 2);
-    p.tablespaces = a.record(vrxTablespaceList{1, a.entry<vrxTablespaceEntry>(1)}, "tablespaces");
+    p.tablespaces = a.record(vrxTablespaceList{a.entries(1), a.entry<vrxTablespaceEntry>(1)}, "tablespaces");
     return p;
 }
 
 vrxgRfwdInputStruct versioned_input(Arena &a) {
     return {a.len32(1), a.len32(2), a.len32(3), a.len32(4), a.len32(5), a.len32(6), a.len32(7), 28, a.text(1), 36,
             a.text(2), a.text(3), a.text(4), a.text(5), {56, 60, 64},
-            a.record(vrxTablespaceList{1, a.entry<vrxTablespaceEntry>(1)}, "tablespaces"), {72, 76, 80, 84},
+            a.record(vrxTablespaceList{a.entries(1), a.entry<vrxTablespaceEntry>(1)}, "tablespaces"), {72, 76, 80, 84},
             a.text(6), a.text(7), 96};
 }
 
@@ -61,8 +61,8 @@ const Rows rows = {
      "v4 v8 0",
      [](Arena &a) {
          const vrxgRfwdOutputStruct out{a.filled(33, "ROLLED"), v(a, "v4"), v(a, "v8"), 0xAAAAAAAA};
-         const vrxgRollforwardStruct p{a.record(versioned_input(a), "input"), a.record(out, "output")};
-         return a.call(vrxgRollforward, 8010000u, a.record(p), a.ca());
+         const vrxgRollforwardStruct p{a.record(versioned_input(a), "input"), a.output_from(a.record(out, "output"), offsetof(vrxgRfwdOutputStruct, oValue12))};
+         return a.call(vrxgRollforward, a.version(8010000u), a.record(p), a.ca());
      },
      {"sqlgroll"}, "sqlgroll 368", {368}, see_rollforward},
     {"VRXGRECOVER", "9050000 & ca 'A' 'CBA' 'DCBA' 12 16 20 24 'BA' 'EDCBA' 36 40 44 48 52 56 'FEDCBA' 64 68 'GFEDCBA' 76 80",
@@ -71,7 +71,7 @@ const Rows rows = {
                                    {12, 16, 20, 24}, a.text(2), a.len32(2), a.text(5), a.len32(5),
                                    {36, 40, 44, 48, 52, 56}, a.text(6), a.len32(6), {64, 68}, a.text(7), a.len32(7),
                                    {76, 80}};
-         return a.call(vrxgRecover, 9050000u, a.record(p), a.ca());
+         return a.call(vrxgRecover, a.version(9050000u), a.record(p), a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
@@ -105,7 +105,7 @@ const Rows rows = {
                                        0xAAAAAAAA, 0xAAAAAAAA, 0xFFFF, 0xAAAA};
          auto *record = output_record(a, p);
          if (record != nullptr) a.expect(&record->oNumRows, "\x01\x02\x03\x04\x05\x06\x07\x08\xFF\xFF\x09\x0A");
-         return a.call(vrxgHistoryOpenScan, 9050000u, record, a.ca());
+         return a.call(vrxgHistoryOpenScan, a.version(9050000u), record, a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
@@ -117,18 +117,18 @@ const Rows rows = {
      }},
     {"VRXGHISTORYGETENTRY", "9050000 rec ca",
      [](Arena &a) {
-         return a.call(vrxgHistoryGetEntry, 9050000u, static_cast<vrxgHistoryGetEntryStruct *>(v(a, "rec")), a.ca());
+         return a.call(vrxgHistoryGetEntry, a.version(9050000u), static_cast<vrxgHistoryGetEntryStruct *>(v(a, "rec")), a.ca());
      }},
     {"VRXGHISTORYCLOSESCAN", "9050000 handle ca",
      [](Arena &a) {
-         return a.call(vrxgHistoryCloseScan, 9050000u, a.record(std::uint16_t{7}, "handle"), a.ca());
+         return a.call(vrxgHistoryCloseScan, a.version(9050000u), a.record(std::uint16_t{7}, "handle"), a.ca());
      }},
     // The words at 12 and 28 are not read; the core's word at 12 is null.
     {"VRXGHISTORYUPDATE", "9050000 & ca 'A' 'BA' 'CBA' 0 32 36",
      [](Arena &a) {
          const vrxgHistoryUpdateStruct p{a.text(1), a.text(2), a.text(3), 0xDEAD, a.len32(1), a.len32(2), a.len32(3),
                                          0xDEAD, 32, 36};
-         return a.call(vrxgHistoryUpdate, 9050000u, a.record(p), a.ca());
+         return a.call(vrxgHistoryUpdate, a.version(9050000u), a.record(p), a.ca());
      },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
@@ -136,7 +136,7 @@ const Rows rows = {
          a.see(core->entry, core->newLocation, core->newDeviceType, core->newComment, core->value16, core->value20);
      }},
     {"VRXGPRUNE", "9050000 & ca 'BA' 8 12 16 20",
-     [](Arena &a) { return a.call(vrxgPrune, 9050000u, a.record(vrxgPruneStruct{a.len32(2), a.text(2), {8, 12, 16, 20}}), a.ca()); },
+     [](Arena &a) { return a.call(vrxgPrune, a.version(9050000u), a.record(vrxgPruneStruct{a.len32(2), a.text(2), {8, 12, 16, 20}}), a.ca()); },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
          const auto *core = arg<const vrxPruneStruct *>(c, 1);

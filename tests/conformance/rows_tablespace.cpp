@@ -80,7 +80,7 @@ const Rows rows = {
             }),
     // A failed request returns the scratch service's own result and leaves the sqlca alone.
     {"SQLGSTSC", "ca v2 v3 2 containers '/data' '/data/two'",
-     [](Arena &a) { return a.call(sqlgstsc, a.ca(), v(a, "v2"), v(a, "v3"), 2u, containers(a)); },
+     [](Arena &a) { return a.call(sqlgstsc, a.ca(), v(a, "v2"), v(a, "v3"), a.count(2), containers(a)); },
      {}, "sqlgts 647", {647}, see_containers, static_cast<std::int32_t>(0x870F0009u)},
 };
 

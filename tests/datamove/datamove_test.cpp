@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "conformance/conformance.h"
+#include "harness.h"
 #include "vrxplatform/datamove.h"
 
 using namespace vrxtest;
@@ -115,7 +116,7 @@ TEST_F(DataMovementTest, WhoseResultComesBackWhenATextIsRefused) {
         EXPECT_EQ(count_calls(core_of(c.name)), c.core ? 1u : 0u);
         EXPECT_EQ(a.ca()->sqlcode, c.sqlcode);
         EXPECT_EQ(std::string(a.ca()->sqlerrp, c.sqlcode != 0 ? 8 : 0), c.sqlcode != 0 ? "VRXGEXPR" : "");
-        EXPECT_TRUE(a.unchanged_except({a.sqlca_span()}));
+        EXPECT_TRUE(unchanged_except(a.mem, {a.sqlca_span()}));
     }
 }
 
@@ -127,7 +128,7 @@ TEST_F(DataMovementTest, RefusedLoadRecord) {
     a.beforeCall = [&] { vrxstub_refuse_region_with(record, 0, 1, kRefused); };
     EXPECT_EQ(a.call(vrxgLoad, 9050000u, record = a.record(vrxgLoadParms{}), a.ca()), -3223);
     EXPECT_EQ(count_calls("vrxLoad"), 0u);
-    EXPECT_TRUE(a.unchanged_except());
+    EXPECT_TRUE(unchanged_except(a.mem));
 }
 
 // A region refused by its re-check after the core ran keeps its terminator.
@@ -151,7 +152,7 @@ TEST_F(DataMovementTest, CleanUpRechecks) {
         run(a, c.name, [&](Arena &at) { text = at.text(c.text, c.spot); },
             [&](const vrxstub_call &call) { c.refuse(call, a); });
         EXPECT_EQ(text[c.text], '\0');
-        EXPECT_TRUE(a.unchanged_except({a.sqlca_span(), {text + c.text, 1}}));
+        EXPECT_TRUE(unchanged_except(a.mem, {a.sqlca_span(), {text + c.text, 1}}));
     }
 }
 

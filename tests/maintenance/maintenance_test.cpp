@@ -4,6 +4,7 @@
 #include <array>
 
 #include "conformance/conformance.h"
+#include "harness.h"
 #include "vrxplatform/maintenance.h"
 
 namespace vrxtest::conformance {
@@ -98,7 +99,7 @@ TEST_F(MaintenanceTest, VersionedStatisticsReportsTheFirstInvalidParameter) {
         if (k.sqlcode == -2009) {
             EXPECT_EQ(ca.sqlerrd[0], kNoMemory);
         }
-        EXPECT_TRUE(a.unchanged_except({a.sqlca_span()}));
+        EXPECT_TRUE(unchanged_except(a.mem, {a.sqlca_span()}));
     }
 }
 
@@ -137,7 +138,7 @@ TEST_F(MaintenanceTest, CoreRecordsByVersionAndType) {
         if (k.form == 'I') a.call(vrxgInspect, k.version, a.record(inspect), a.ca());
         if (k.form == 'R') a.call(vrxgReorg, k.version, a.record(reorg), a.ca());
         EXPECT_EQ(seen, k.seen);
-        EXPECT_TRUE(a.unchanged_except({a.sqlca_span()}));
+        EXPECT_TRUE(unchanged_except(a.mem, {a.sqlca_span()}));
     }
 }
 

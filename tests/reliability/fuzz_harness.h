@@ -1,7 +1,7 @@
 // The fuzz harness over every exported entry point: an input chooses the
-// entry point, every argument, the faults and the core's result; the call
-// runs on caller storage carved from one patterned arena, and the
-// library's promises are checked after it (abort on a violation).
+// entry point, the faults, the core's result and every choice its
+// conformance row makes through the Arena; the library's promises are
+// checked after the call (abort on a violation).
 #pragma once
 
 #include <cstddef>
@@ -13,10 +13,10 @@ namespace vrxfuzz {
 
 // What a call did, comparable between two runs of the same input.
 struct Outcome {
-    bool ran = false;  // false: the input described no call (arena exhausted)
+    bool ran = false;
     bool coreCalled = false;
     std::int32_t result = 0;
-    std::vector<std::pair<std::uint32_t, char>> changes;  // arena offset, byte after the call
+    std::vector<std::pair<std::uint32_t, char>> changes;  // storage offset, byte after the call (concurrent runs)
 };
 
 // Sets the hooks on every core function the entry point table names, once.

@@ -1,7 +1,7 @@
 // The thread hammer: eight threads call a mix of entry points for a bounded
-// time, each on its own caller storage (the fuzz harness's arena is per
-// thread), and every call must come out as the same call did on one
-// thread: the same result, the same core call, the same bytes changed.
+// time, each on its own caller storage (an Arena per call), and every call
+// must come out as the same call did on one thread: the same result, the
+// same core call, the same bytes changed.
 // Run under ThreadSanitizer; the stand-ins' call log is switched off.
 #include <atomic>
 #include <chrono>
