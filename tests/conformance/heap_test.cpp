@@ -121,7 +121,7 @@ TEST_F(PlatformTest, NoEntryPointTakesHeapMemoryOfItsOwn) {
         EXPECT_EQ(allocations_from(library, [&] { row->call(a); }), 0) << entry.name;
     }
 #else
-    GTEST_SKIP() << "the C allocator cannot be replaced here (Windows, or AddressSanitizer owns it)";
+    GTEST_SKIP() << "the C allocator cannot be replaced here (AddressSanitizer owns it)";
 #endif
 }
 
