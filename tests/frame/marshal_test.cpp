@@ -13,32 +13,12 @@ class MarshalTest : public PlatformTest {};
 
 std::vector<vrxstub_call> checks() { return calls("sqlagcptr_real"); }
 
-TEST_F(MarshalTest, TerminatesTextsInPlaceAndPutsThemBackLastFirst) {
-    struct Case {
-        const char *name;
-        std::string text;
-        std::uint32_t length;
-        std::string seen;
-    } cases[] = {
-        {"whole text", "SAMPLE", 6, "SAMPLE"},
-        {"shorter length", "SAMPLEDB", 3, "SAM"},
-        {"empty", "X", 0, ""},
-        {"embedded NUL", std::string("AB\0CD", 5), 5, "AB"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        CallerStorage mem;
-        char *text = mem.text(c.text, '#');
-        mem.snapshot();
-        Borrowed borrowed;
-        EXPECT_EQ(borrowed.terminate(text, c.length), text);
-        EXPECT_EQ(std::string(text), c.seen);
-        EXPECT_EQ(text[c.length], '\0');
-        borrowed.restore();
-        EXPECT_TRUE(mem.unchanged_except());
-    }
-    // The same text three times, and a shorter one inside it: only the
-    // reverse order of the terminations gives back the caller's bytes.
+// (Each entry point's row terminates texts that share their terminator
+// bytes; a wrong length or a wrong order shows there.) The same text three
+// times, a shorter one and an empty one inside it: only the reverse order
+// of the terminations gives back the caller's bytes, and the destructor
+// puts back what restore() was not asked to.
+TEST_F(MarshalTest, PutsTextsBackLastFirstWhenItGoes) {
     CallerStorage mem;
     char *text = mem.text("ABCDEF", '#');
     mem.snapshot();
@@ -49,7 +29,9 @@ TEST_F(MarshalTest, TerminatesTextsInPlaceAndPutsThemBackLastFirst) {
         borrowed.terminate(text, 6);
         borrowed.terminate_trimmed(text, 7);
         EXPECT_EQ(std::string(text), "ABC");
-    }  // the destructor puts back what restore() was not asked to
+        borrowed.terminate(text, 0);
+        EXPECT_EQ(text[0], '\0');
+    }
     EXPECT_TRUE(mem.unchanged_except());
 }
 
@@ -72,28 +54,6 @@ TEST_F(MarshalTest, ChecksEachRegionWithItsLengthAndMode) {
     EXPECT_EQ(seen, (decltype(seen){{text, 6u, 3u}, {out, 13u, 2u}, {padded, 9u, 2u}}));
     // Whether checking is on is asked before every single check.
     EXPECT_EQ(count_calls("sqlo_ptr_check_active"), 3u);
-}
-
-TEST_F(MarshalTest, BlankFillsFromTheFirstNul) {
-    struct Case {
-        const char *name;
-        std::string written;  // what the core left in the 13-byte field
-        std::string expected;
-    } cases[] = {
-        {"short text", std::string("ABC\0zzzzzzzzz", 13), "ABC          "},
-        {"empty text", std::string("\0zzzzzzzzzzzz", 13), "             "},
-        {"full width", std::string("ABCDEFGHIJKL\0", 13), "ABCDEFGHIJKL "},
-        {"no NUL", "ABCDEFGHIJKLM", "ABCDEFGHIJKLM"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        CallerStorage mem;
-        char *field = mem.field(c.written, 13);
-        mem.snapshot();
-        blank_fill(field, 13);
-        EXPECT_EQ(field_text(field, 13), c.expected);
-        EXPECT_TRUE(mem.unchanged_except({{field, 13}}));
-    }
 }
 
 TEST_F(MarshalTest, TrimsBlankPaddedFields) {
