@@ -1,6 +1,6 @@
 // The marshalling techniques on their own: what they write into caller
-// storage, which checks they ask for, the null rule, untrusted lengths, and
-// how the borrowed bytes go back.
+// storage, the null rule, untrusted lengths, and how the borrowed bytes go
+// back. (The families' tests state each check's region, length and mode.)
 #include "frame/marshal.h"
 #include "harness.h"
 
@@ -33,27 +33,6 @@ TEST_F(MarshalTest, PutsTextsBackLastFirstWhenItGoes) {
         EXPECT_EQ(text[0], '\0');
     }
     EXPECT_TRUE(mem.unchanged_except());
-}
-
-TEST_F(MarshalTest, ChecksEachRegionWithItsLengthAndMode) {
-    CallerStorage mem;
-    char *text = mem.text("ALIAS");
-    char *out = mem.field("", 13, '\0');
-    char *padded = mem.field("NODE1", 9);
-    vrxstub_set_ptr_check(1);
-
-    Borrowed borrowed;
-    borrowed.terminate(text, 5);
-    blank_fill(out, 13);
-    borrowed.terminate_trimmed(padded, 9);
-    borrowed.restore();
-
-    std::vector<std::tuple<const void *, std::uint32_t, std::uint32_t>> seen;
-    for (const vrxstub_call &c : checks())
-        seen.emplace_back(arg<const void *>(c, 0), arg<std::uint32_t>(c, 1), arg<std::uint32_t>(c, 2));
-    EXPECT_EQ(seen, (decltype(seen){{text, 6u, 3u}, {out, 13u, 2u}, {padded, 9u, 2u}}));
-    // Whether checking is on is asked before every single check.
-    EXPECT_EQ(count_calls("sqlo_ptr_check_active"), 3u);
 }
 
 TEST_F(MarshalTest, TrimsBlankPaddedFields) {
