@@ -54,9 +54,6 @@ TEST_F(MediaListTest, AListItDoesNotHandleIsLeftAloneAndAnEmptyOneLetThroughWhen
         EXPECT_EQ(count_calls("sqlofmblkEx"), c.arrayMade ? 1u : 0u);
         EXPECT_TRUE(mem.unchanged_except());
     }
-    SavedBytes saved;
-    vrxMediaList *none = nullptr;
-    EXPECT_EQ(sqluMakeMediaListNullTerminated(&none, &saved, nullptr, 'S', 0), 0);
 }
 
 TEST_F(MediaListTest, ChecksTheListTheSqlcaTheEntriesAndEachText) {
