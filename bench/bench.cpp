@@ -315,7 +315,7 @@ const Case kCases[] = {
     {"SQLGUDB/2 items", 2, udb, udb_bare, nullptr},
     {"SQLGUDB/10 items", 10, udb, udb_bare, floor_sqlgudb},
     {"SQLGUSYS/string array of 10", 10, usys, usys_bare, nullptr},
-    {"VRXGBACKUP/two lists of 1", 1, backup, backup_bare, nullptr},
+    {"VRXGBACKUP/two lists of 1", 1, backup, backup_bare, floor_vrxgbackup},
     {"VRXGBACKUP/two lists of 8", 8, backup, backup_bare, floor_vrxgbackup},
     {"SQLGMNSS/1 object", 1, mnss, mnss_bare, nullptr},
     {"SQLGMNSS/8 objects", 8, mnss, mnss_bare, nullptr},

@@ -11,21 +11,7 @@ class DbConfigTest : public PlatformTest {};
 // A text for every string-valued token and for a numeric one: SQLGUDB
 // terminates the texts of all fourteen string tokens, SQLGEUDB of token 20 only.
 TEST_F(DbConfigTest, UpdateFormsTerminateTheValuesOfTheirOwnTokens) {
-    using Update = std::int32_t (*)(std::uint16_t *, vrxConfigItem *, sqlca *);
-    const struct {
-        Update call;
-        const char *terminated;
-    } forms[] = {
-        {[](std::uint16_t *lengths, vrxConfigItem *items, sqlca *ca) {
-             return sqlgudb(0, 15, lengths, items, ca, nullptr);
-         },
-         "46 44 20 103 105 107 121 120 501 305 306 307 702 602"},
-        {[](std::uint16_t *lengths, vrxConfigItem *items, sqlca *ca) {
-             return sqlgeudb(0, 0, 15, lengths, items, ca, 0, nullptr);
-         },
-         "20"},
-    };
-    for (const auto &form : forms) {
+    for (const bool extended : {false, true}) {
         CallerStorage mem;
         std::vector<vrxConfigItem> items;
         for (std::uint16_t token : {46, 44, 20, 103, 105, 107, 121, 120, 501, 305, 306, 307, 702, 602, 1})
@@ -38,8 +24,10 @@ TEST_F(DbConfigTest, UpdateFormsTerminateTheValuesOfTheirOwnTokens) {
                     terminated += (terminated.empty() ? "" : " ") + std::to_string(item.token);
             return 0;
         });
-        EXPECT_EQ(form.call(lengths.data(), items.data(), mem.ca()), 0);
-        EXPECT_EQ(terminated, form.terminated);
+        EXPECT_EQ(extended ? sqlgeudb(0, 0, 15, lengths.data(), items.data(), mem.ca(), 0, nullptr)
+                           : sqlgudb(0, 15, lengths.data(), items.data(), mem.ca(), nullptr),
+                  0);
+        EXPECT_EQ(terminated, extended ? "20" : "46 44 20 103 105 107 121 120 501 305 306 307 702 602");
     }
 }
 

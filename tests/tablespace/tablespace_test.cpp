@@ -13,6 +13,9 @@ class TablespaceTest : public PlatformTest {};
 
 constexpr std::size_t kRecords = 3;
 
+vrxgTablespaceLong *as_long(char *r) { return reinterpret_cast<vrxgTablespaceLong *>(r); }
+vrxgTablespaceShort *as_short(char *r) { return reinterpret_cast<vrxgTablespaceShort *>(r); }
+
 // How an entry point reaches its records: the caller's array `records` of
 // kRecords records of `stride` bytes, and the count (null for a single record).
 const struct Filler {
@@ -22,32 +25,22 @@ const struct Filler {
     std::int32_t (*call)(char *records, std::uint32_t *count, char *elsewhere);
 } kFillers[] = {
     {"SQLGFTPQ", "sqlbftpq", 300, 176, false,
-     [](char *r, std::uint32_t *n, char *) {
-         return sqlgftpq(nullptr, nullptr, reinterpret_cast<vrxgTablespaceLong *>(r), n);
-     }},
+     [](char *r, std::uint32_t *n, char *) { return sqlgftpq(nullptr, nullptr, as_long(r), n); }},
     {"SQLGFTSQ", "sqlbftsq", 176, 168, false,
-     [](char *r, std::uint32_t *n, char *) {
-         return sqlgftsq(nullptr, nullptr, reinterpret_cast<vrxgTablespaceShort *>(r), n);
-     }},
+     [](char *r, std::uint32_t *n, char *) { return sqlgftsq(nullptr, nullptr, as_short(r), n); }},
     {"SQLGSTPQ", "sqlbstpq", 300, 176, true,
-     [](char *r, std::uint32_t *, char *) {
-         return sqlgstpq(nullptr, nullptr, reinterpret_cast<vrxgTablespaceLong *>(r), nullptr);
-     }},
+     [](char *r, std::uint32_t *, char *) { return sqlgstpq(nullptr, nullptr, as_long(r), nullptr); }},
     {"SQLGSTSQ", "sqlbstsq", 176, 168, true,
-     [](char *r, std::uint32_t *, char *) {
-         return sqlgstsq(nullptr, nullptr, reinterpret_cast<vrxgTablespaceShort *>(r));
-     }},
+     [](char *r, std::uint32_t *, char *) { return sqlgstsq(nullptr, nullptr, as_short(r)); }},
     // The list's second element points elsewhere: the records follow the first.
     {"SQLGMTSQ", "sqlbmtsq", 300, 176, false,
      [](char *r, std::uint32_t *n, char *elsewhere) {
-         vrxgTablespaceLong *list[2] = {reinterpret_cast<vrxgTablespaceLong *>(r),
-                                        reinterpret_cast<vrxgTablespaceLong *>(elsewhere)};
-         vrxgTablespaceLong **pointer = list;
+         vrxgTablespaceLong *list[2] = {as_long(r), as_long(elsewhere)}, **pointer = list;
          return sqlgmtsq(nullptr, n, &pointer, nullptr, nullptr);
      }},
     {"SQLGTSQ", "sqlbtsq", 176, 168, false,
      [](char *r, std::uint32_t *n, char *) {
-         auto *pointer = reinterpret_cast<vrxgTablespaceShort *>(r);
+         vrxgTablespaceShort *pointer = as_short(r);
          return sqlgtsq(nullptr, n, &pointer);
      }},
 };
