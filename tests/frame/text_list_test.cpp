@@ -44,31 +44,28 @@ TEST_F(TextListTest, CopiesEachTextAndTerminatesTheCallersInPlace) {
     copy.release();
 }
 
-// Refusals: of the list record or the entries the list stays unconverted;
-// of an entry's text it gets no copy; of its terminator position it is
-// copied but not terminated, and the last entry's refusal is the result.
-// An entry whose length leaves no room for a terminator is skipped as a
-// refused one is. An empty list is converted with empty arrays, or left
-// alone when asked.
+// Refusals: of the entries the list stays unconverted; of an entry's text
+// it gets no copy; of its terminator position it is copied but not
+// terminated, and the last entry's refusal is the result. An entry whose
+// length leaves no room for a terminator is skipped as a refused one is.
+// An empty list is converted with empty arrays. (A refused list record and
+// an empty list left alone are the versioned backup's and restore's.)
 TEST_F(TextListTest, RefusedRegionsAndEmptyLists) {
     struct Case {
         const char *name;
-        int refused;  // -1 list, -2 entries, -3 none and no entries, -4 none, else the index of a text
+        int refused;  // -2 entries, -3 none and no entries, -4 none, else the index of a text
         std::uint32_t length;
         std::int32_t result;
         std::vector<std::string> seen;
         std::vector<bool> terminatedEntries;
-        EmptyList empty;
         std::size_t requests;
     } cases[] = {
-        {"list", -1, 0, 0, {}, {false, false}, EmptyList::Convert, 0},
-        {"entries", -2, 0, 0, {}, {false, false}, EmptyList::Convert, 0},
-        {"first text", 0, 3, 0, {kNoText, "bbbb"}, {false, true}, EmptyList::Convert, 3},
-        {"first terminator", 0, 4, 0, {"aaa", "bbbb"}, {false, true}, EmptyList::Convert, 4},
-        {"last terminator", 1, 5, 1, {"aaa", "bbbb"}, {true, false}, EmptyList::Convert, 4},
-        {"length 0xFFFFFFFF", -4, 0, 0, {"aaa", kNoText}, {true, false}, EmptyList::Convert, 3},
-        {"empty, converted", -3, 0, 0, {}, {}, EmptyList::Convert, 2},
-        {"empty, left alone", -3, 0, 0, {}, {}, EmptyList::LeaveAlone, 0},
+        {"entries", -2, 0, 0, {}, {false, false}, 0},
+        {"first text", 0, 3, 0, {kNoText, "bbbb"}, {false, true}, 3},
+        {"first terminator", 0, 4, 0, {"aaa", "bbbb"}, {false, true}, 4},
+        {"last terminator", 1, 5, 1, {"aaa", "bbbb"}, {true, false}, 4},
+        {"length 0xFFFFFFFF", -4, 0, 0, {"aaa", kNoText}, {true, false}, 3},
+        {"empty, converted", -3, 0, 0, {}, {}, 2},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -82,15 +79,14 @@ TEST_F(TextListTest, RefusedRegionsAndEmptyLists) {
         mem.snapshot();
         vrxstub_set_ptr_check(1);
         if (c.refused > -3)
-            vrxstub_refuse_region(c.refused == -1   ? static_cast<const void *>(caller.list)
-                                  : c.refused == -2 ? static_cast<const void *>(caller.list->entries)
-                                                    : caller.texts[c.refused],
+            vrxstub_refuse_region(c.refused == -2 ? static_cast<const void *>(caller.list->entries)
+                                                  : caller.texts[c.refused],
                                   c.length, 3);
 
         TextListCopy copy;
         Borrowed borrowed;
         vrxNameList core{};
-        EXPECT_EQ(name_list_to_core(copy, borrowed, caller.list, core, ca, kSites, kTag, c.empty), c.result);
+        EXPECT_EQ(name_list_to_core(copy, borrowed, caller.list, core, ca, kSites, kTag), c.result);
         EXPECT_EQ(core.names == nullptr ? std::vector<std::string>{} : core_texts(core.names, core.count), c.seen);
         EXPECT_EQ(core.count, c.seen.size());
         EXPECT_EQ(terminated(caller.texts, values), c.terminatedEntries);
