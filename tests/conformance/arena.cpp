@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "conformance/conformance.h"
 
 namespace vrxtest::conformance {
@@ -112,6 +114,26 @@ std::string Arena::describe(std::uintptr_t value) const {
         if (at >= spot.second && at <= spot.second + 16) return "'" + std::string(at, strnlen(at, 24)) + "'";
     if (auto it = names_.find(at); it != names_.end()) return it->second;
     return value > own.first && value < own.second ? "&" : std::to_string(value);
+}
+
+std::string Arena::region(const void *p, std::uint32_t length, std::uint8_t mode) const {
+    const auto *at = static_cast<const char *>(p);
+    const std::string size = std::to_string(length) + "/" + std::to_string(mode);
+    if (at == reinterpret_cast<const char *>(ca_)) return "ca " + size;
+    for (const auto &[k, spot] : spots_) {
+        if (at >= spot && at <= spot + 16) return "'" + std::string(at, spot + 16 - at) + "' " + size;
+        if (at == spot - 4) return "entry" + std::to_string(k) + " " + size;  // an inline entry's length, then its text
+    }
+    auto it = names_.upper_bound(p);
+    if (it == names_.begin()) return "? " + size;
+    --it;
+    std::string name = it->second;
+    const auto same = [&](const auto &named) { return named.second == it->second; };
+    if (std::count_if(names_.begin(), names_.end(), same) > 1)
+        name += "#" + std::to_string(std::count_if(names_.begin(), it, same) + 1);
+    const std::ptrdiff_t inside = at - static_cast<const char *>(it->first);
+    if (inside != 0) return name + "+" + std::to_string(inside) + " " + size;
+    return records_.count(p) != 0 ? name + " /" + std::to_string(mode) : name + " " + size;
 }
 
 Rows::Rows(std::initializer_list<Row> rows) { registry().insert(registry().end(), rows.begin(), rows.end()); }

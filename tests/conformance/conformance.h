@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -78,6 +79,7 @@ public:
         char *at = static_cast<char *>(mem.room(values.size() * sizeof(T) + 2)) + shift_ + (c == kOdd);
         std::memcpy(at, values.data(), values.size() * sizeof(T));
         names_[at] = name;
+        records_.insert(at);
         if (c == kRefused) refuse(at);
         return reinterpret_cast<T *>(at);
     }
@@ -128,6 +130,12 @@ public:
         ((seen += (seen.empty() ? "" : " ") + describe(vrxstub::raw(values))), ...);
     }
 
+    // A checked region: a text by its letters and length, a record by its
+    // name (its size differs by platform), an area by its name (numbered when
+    // several share it) and width, a place inside one by name and offset;
+    // then the check's mode.
+    std::string region(const void *at, std::uint32_t length, std::uint8_t mode) const;
+
     std::vector<Span> outputs() const { return outs_; }
     Span sqlca_span() const { return {ca_, sizeof(sqlca)}; }
     std::ptrdiff_t offset(const void *at) const { return static_cast<const char *>(at) - base_; }
@@ -158,6 +166,7 @@ private:
     bool huge_ = false, caMade_ = false;
     std::map<int, char *> spots_;
     std::map<const void *, std::string> names_;
+    std::set<const void *> records_;
     std::vector<Span> outs_;
     sqlca *ca_ = nullptr;
 };

@@ -1,6 +1,9 @@
 // Every entry point of the table through one loop: its row's valid call,
 // then the same call under each fault the library must survive.
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <memory>
 #include <set>
 #include <tuple>
@@ -137,29 +140,103 @@ private:
     const Row *row_ = nullptr;
 };
 
+// What each entry point checks of the caller's storage, in the order it
+// first checks it, and what a refusal of each region gives, as checks.txt
+// holds them: "region: result [core [seeing ...]] [sqlcode n tag
+// ['tokens']]", a region as Arena::region names it.
+const std::map<std::string, std::string> &checks_txt() {
+    static const std::map<std::string, std::string> sections = [] {
+        static const char kText[] =
+#include "checks.inc"
+            ;
+        std::map<std::string, std::string> out;
+        std::string *section = nullptr;
+        std::istringstream in(kText);
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("  ", 0) == 0 && section != nullptr) *section += line + "\n";
+            else if (!line.empty()) section = &out[line];
+        return out;
+    }();
+    return sections;
+}
+
+// With VRX_CHECKS_OUT set, each entry point appends its section there (to
+// rewrite checks.txt after a deliberate change).
+void write_section(const std::string &name, const std::string &lines) {
+    if (const char *path = std::getenv("VRX_CHECKS_OUT")) std::ofstream(path, std::ios::app) << name << "\n" << lines;
+}
+
+constexpr std::int32_t kRefusal = 77;  // a refused check's result, told apart from the library's own codes
+
+// Runs of eight or more of a byte as "{n blanks}" or "{n x}", unprintable bytes as "\\xNN".
+std::string printable(const std::string &text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t run = 1;
+        while (i + run < text.size() && text[i + run] == text[i]) ++run;
+        const char c = text[i];
+        if (run > 7) {
+            out += "{" + std::to_string(run) + (c == ' ' ? std::string(" blanks") : " " + printable(std::string(1, c))) + "}";
+            i += run;
+            continue;
+        }
+        if (c >= ' ' && c <= '~') {
+            out += c;
+        } else {
+            static const char kHex[] = "0123456789ABCDEF";
+            out += std::string("\\x") + kHex[std::uint8_t(c) >> 4] + kHex[c & 15];
+        }
+        ++i;
+    }
+    return out;
+}
+
+std::string refusal_outcome(Arena &a, std::int32_t result, const std::string &validSeen) {
+    std::string out = std::to_string(result);
+    if (a.coreCalls > 0) out += " core" + (a.seen != validSeen ? " seeing " + printable(a.seen) : "");
+    const sqlca *ca = a.ca();
+    if (ca->sqlcode != 0)
+        out += " sqlcode " + std::to_string(ca->sqlcode) + " " + std::string(ca->sqlerrp, strnlen(ca->sqlerrp, 8));
+    if (ca->sqlerrml > 0) {
+        std::string tokens(ca->sqlerrmc, std::min<std::size_t>(ca->sqlerrml, sizeof ca->sqlerrmc));
+        std::replace(tokens.begin(), tokens.end(), '\xFF', '|');
+        out += " '" + printable(tokens) + "'";
+    }
+    return out;
+}
+
 TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
     Arena valid(Layout::Aligned);
     vrxstub_set_ptr_check(1);
     expect_valid(valid, invoke(valid, true));
 
-    std::set<std::tuple<std::ptrdiff_t, std::uint32_t, std::uint8_t>> regions;
-    for (const vrxstub_call &c : calls("sqlagcptr_real"))
-        regions.emplace(valid.offset(arg<const void *>(c, 0)), arg<std::uint32_t>(c, 1), arg<std::uint8_t>(c, 2));
+    // Only the caller's storage: the library's own blocks are not the caller's to refuse.
+    std::vector<std::tuple<std::ptrdiff_t, std::uint32_t, std::uint8_t>> regions;
+    for (const vrxstub_call &c : calls("sqlagcptr_real")) {
+        const auto region = std::make_tuple(valid.offset(arg<const void *>(c, 0)), arg<std::uint32_t>(c, 1),
+                                            arg<std::uint8_t>(c, 2));
+        if (valid.mem.holds(arg<const void *>(c, 0)) &&
+            std::find(regions.begin(), regions.end(), region) == regions.end())
+            regions.push_back(region);
+    }
+    std::string transcript;
     for (const auto &[offset, length, mode] : regions) {
-        // Only the caller's storage: the library's own blocks are not the caller's to refuse.
-        if (!valid.mem.holds(valid.at(offset))) continue;
-        SCOPED_TRACE("refused at " + std::to_string(offset) + ": " + std::to_string(length) + " bytes, mode " +
-                     std::to_string(mode));
+        const std::string region = valid.region(valid.at(offset), length, mode);
+        SCOPED_TRACE("refused: " + region);
         vrxstub_reset();
         vrxstub_set_ptr_check(1);
         Arena a(Layout::Aligned);
-        vrxstub_refuse_region(a.at(offset), length, mode);
-        invoke(a, true);
+        vrxstub_refuse_region_with(a.at(offset), length, mode, kRefusal);
+        const std::int32_t result = invoke(a, true);
         std::vector<Span> allowed = a.outputs();
         allowed.push_back(a.sqlca_span());
         EXPECT_TRUE(unchanged_except(a.mem, allowed));
         EXPECT_EQ(vrxstub_outstanding_blocks(), 0u);
+        transcript += "  " + region + ": " + refusal_outcome(a, result, valid.seen) + "\n";
     }
+    write_section(GetParam().name, transcript);
+    const auto section = checks_txt().find(GetParam().name);
+    EXPECT_EQ(transcript, section != checks_txt().end() ? section->second : "(no section in checks.txt)\n");
 }
 
 // Each scratch request fails in turn, with sqloincaChkptr accepting and

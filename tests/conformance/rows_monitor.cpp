@@ -33,9 +33,11 @@ vrxgSnapshotData *snapshot_record(Arena &a) {
 void see_names(const vrxstub_call &c, Arena &a) {
     const char *list = nullptr;
     std::memcpy(&list, arg<const void *>(c, 1), sizeof list);
-    for (std::size_t i = 0; i < 2; ++i)
-        a.seen += " '" + std::string(list + offsetof(vrxgObjectList, entries) + i * sizeof(vrxgObjectEntry) +
-                                     offsetof(vrxgObjectEntry, name)) + "'";
+    for (std::size_t i = 0; i < 2; ++i) {
+        const char *name = list + offsetof(vrxgObjectList, entries) + i * sizeof(vrxgObjectEntry) +
+                           offsetof(vrxgObjectEntry, name);
+        a.seen += " '" + std::string(name, strnlen(name, 129)) + "'";  // unterminated: one byte past the field
+    }
 }
 
 template <class Request>
