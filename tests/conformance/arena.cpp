@@ -11,6 +11,11 @@ std::vector<Row> &registry() {
     return rows;
 }
 
+std::vector<Variant> &variant_registry() {
+    static std::vector<Variant> variants;
+    return variants;
+}
+
 }  // namespace
 
 // A fuzzed text's 16-bit length may reach 64 KiB past it: its shared text has the room.
@@ -133,7 +138,8 @@ std::string Arena::region(const void *p, std::uint32_t length, std::uint8_t mode
         name += "#" + std::to_string(std::count_if(names_.begin(), it, same) + 1);
     const std::ptrdiff_t inside = at - static_cast<const char *>(it->first);
     if (inside != 0) return name + "+" + std::to_string(inside) + " " + size;
-    return records_.count(p) != 0 ? name + " /" + std::to_string(mode) : name + " " + size;
+    const auto record = records_.find(p);
+    return record != records_.end() && record->second == length ? name + " /" + std::to_string(mode) : name + " " + size;
 }
 
 Rows::Rows(std::initializer_list<Row> rows) { registry().insert(registry().end(), rows.begin(), rows.end()); }
@@ -142,6 +148,17 @@ const Row *find_row(const std::string &name) {
     for (const Row &row : registry())
         if (name == row.name) return &row;
     return nullptr;
+}
+
+Variants::Variants(std::initializer_list<Variant> variants) {
+    variant_registry().insert(variant_registry().end(), variants.begin(), variants.end());
+}
+
+std::vector<const Variant *> variants_of(const std::string &name) {
+    std::vector<const Variant *> out;
+    for (const Variant &v : variant_registry())
+        if (name == v.name) out.push_back(&v);
+    return out;
 }
 
 }  // namespace vrxtest::conformance

@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <map>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,7 +78,7 @@ public:
         char *at = static_cast<char *>(mem.room(values.size() * sizeof(T) + 2)) + shift_ + (c == kOdd);
         std::memcpy(at, values.data(), values.size() * sizeof(T));
         names_[at] = name;
-        records_.insert(at);
+        records_[at] = values.size() * sizeof(T);
         if (c == kRefused) refuse(at);
         return reinterpret_cast<T *>(at);
     }
@@ -131,9 +130,9 @@ public:
     }
 
     // A checked region: a text by its letters and length, a record by its
-    // name (its size differs by platform), an area by its name (numbered when
-    // several share it) and width, a place inside one by name and offset;
-    // then the check's mode.
+    // name (and the length checked, unless the record's size, which differs
+    // by platform), an area by its name (numbered when several share it) and
+    // width, a place inside one by name and offset; then the check's mode.
     std::string region(const void *at, std::uint32_t length, std::uint8_t mode) const;
 
     std::vector<Span> outputs() const { return outs_; }
@@ -166,7 +165,7 @@ private:
     bool huge_ = false, caMade_ = false;
     std::map<int, char *> spots_;
     std::map<const void *, std::string> names_;
-    std::set<const void *> records_;
+    std::map<const void *, std::size_t> records_;  // and their sizes
     std::vector<Span> outs_;
     sqlca *ca_ = nullptr;
 };
@@ -193,5 +192,18 @@ struct Rows {
     Rows(std::initializer_list<Row> rows);
 };
 const Row *find_row(const std::string &name);
+
+// Another call of a row's entry point, with arguments the row does not
+// take (flags, versions, types, counts): the loop runs it with the row's
+// core and states in checks.txt what it gave and what the core saw.
+struct Variant {
+    const char *name;   // the entry point, as its row names it
+    const char *label;  // what sets this call apart, unique for the entry point
+    std::function<std::int32_t(Arena &)> call;
+};
+struct Variants {
+    Variants(std::initializer_list<Variant> variants);
+};
+std::vector<const Variant *> variants_of(const std::string &name);
 
 }  // namespace vrxtest::conformance

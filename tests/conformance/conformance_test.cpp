@@ -74,8 +74,9 @@ protected:
 
     // Calls the row with its core hooked. With pointer checking on, every
     // caller byte changed when the core runs lies where a check allowed it.
-    std::int32_t invoke(Arena &a, bool checked) {
-        if (!calls_core()) return row().call(a);
+    std::int32_t invoke(Arena &a, bool checked) { return invoke(a, checked, row().call); }
+    std::int32_t invoke(Arena &a, bool checked, const std::function<std::int32_t(Arena &)> &call) {
+        if (!calls_core()) return call(a);
         int top = 0;
         // Whether the core runs is for each test to say.
         CoreHook hook(GetParam().core, CoreHook::mayNotRun, [&](const vrxstub_call &c) {
@@ -93,7 +94,7 @@ protected:
             if (row().core) row().core(c, a);
             return row().coreResult;
         });
-        return row().call(a);
+        return call(a);
     }
 
     // A checked frame prepares the sqlca and tags it before converting.
@@ -143,7 +144,9 @@ private:
 // What each entry point checks of the caller's storage, in the order it
 // first checks it, and what a refusal of each region gives, as checks.txt
 // holds them: "region: result [core [seeing ...]] [sqlcode n tag
-// ['tokens']]", a region as Arena::region names it.
+// ['tokens']]", a region as Arena::region names it. Then each variant of
+// the entry point: "variant label: result [core seeing ...] [sqlcode ...]
+// [leaving 'output' ...]", its output areas as the call left them.
 const std::map<std::string, std::string> &checks_txt() {
     static const std::map<std::string, std::string> sections = [] {
         static const char kText[] =
@@ -191,12 +194,14 @@ std::string printable(const std::string &text) {
     return out;
 }
 
-std::string refusal_outcome(Arena &a, std::int32_t result, const std::string &validSeen) {
+// A call's outcome, beside the valid call's `seen` and sqlerrp.
+std::string outcome(Arena &a, std::int32_t result, const std::string &validSeen, const std::string &validTag) {
     std::string out = std::to_string(result);
     if (a.coreCalls > 0) out += " core" + (a.seen != validSeen ? " seeing " + printable(a.seen) : "");
     const sqlca *ca = a.ca();
-    if (ca->sqlcode != 0)
-        out += " sqlcode " + std::to_string(ca->sqlcode) + " " + std::string(ca->sqlerrp, strnlen(ca->sqlerrp, 8));
+    const std::string tag(ca->sqlerrp, strnlen(ca->sqlerrp, 8));
+    if (ca->sqlcode != 0) out += " sqlcode " + std::to_string(ca->sqlcode) + " " + tag;
+    else if (tag != validTag) out += " tag '" + printable(tag) + "'";
     if (ca->sqlerrml > 0) {
         std::string tokens(ca->sqlerrmc, std::min<std::size_t>(ca->sqlerrml, sizeof ca->sqlerrmc));
         std::replace(tokens.begin(), tokens.end(), '\xFF', '|');
@@ -219,6 +224,7 @@ TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
             std::find(regions.begin(), regions.end(), region) == regions.end())
             regions.push_back(region);
     }
+    const std::string validTag(valid.ca()->sqlerrp, strnlen(valid.ca()->sqlerrp, 8));
     std::string transcript;
     for (const auto &[offset, length, mode] : regions) {
         const std::string region = valid.region(valid.at(offset), length, mode);
@@ -232,7 +238,23 @@ TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
         allowed.push_back(a.sqlca_span());
         EXPECT_TRUE(unchanged_except(a.mem, allowed));
         EXPECT_EQ(vrxstub_outstanding_blocks(), 0u);
-        transcript += "  " + region + ": " + refusal_outcome(a, result, valid.seen) + "\n";
+        transcript += "  " + region + ": " + outcome(a, result, valid.seen, validTag) + "\n";
+    }
+    for (const Variant *v : variants_of(GetParam().name)) {
+        SCOPED_TRACE(std::string("variant ") + v->label);
+        vrxstub_reset();
+        vrxstub_set_ptr_check(1);
+        Arena a(Layout::Aligned);
+        const std::int32_t result = invoke(a, true, v->call);
+        std::vector<Span> allowed = a.outputs();
+        allowed.push_back(a.sqlca_span());
+        EXPECT_TRUE(unchanged_except(a.mem, allowed));
+        EXPECT_EQ(vrxstub_outstanding_blocks(), 0u);
+        std::string outputs;
+        for (const Span &out : a.outputs())
+            outputs += " '" + printable(std::string(static_cast<const char *>(out.at), out.size)) + "'";
+        transcript += std::string("  variant ") + v->label + ": " + outcome(a, result, "", validTag) +
+                      (outputs.empty() ? "" : " leaving" + outputs) + "\n";
     }
     write_section(GetParam().name, transcript);
     const auto section = checks_txt().find(GetParam().name);
