@@ -1,8 +1,8 @@
-// Data movement, beyond what the conformance loop shows: the order and
-// modes of the text checks (so the order of texts and lists), whose result
-// each form returns when a check refuses, the load's clean-up re-checks,
-// the trace records, the export's version threshold, and the stand-in's
-// files. The calls are the conformance rows' valid calls.
+// Data movement, beyond what the conformance loop shows: the versioned
+// load's sqlca left wholly alone when its record is refused, the load's
+// clean-up re-checks, the trace records, the export's version threshold,
+// 16-bit sign extension, and the stand-in's files. The calls are the
+// conformance rows' valid calls.
 #include <utility>
 
 #include "conformance/conformance.h"
@@ -49,78 +49,8 @@ std::int32_t run(Arena &a, const std::string &name, const std::function<void(Are
     return find_row(name)->call(a);
 }
 
-// The checks of texts and list entry texts, in order, as "length/mode".
-std::string text_checks(const Arena &a) {
-    std::string out;
-    for (const vrxstub_call &c : calls("sqlagcptr_real"))
-        if (a.describe(c.args[0])[0] == '\'')
-            out += (out.empty() ? "" : " ") + std::to_string(c.args[1]) + "/" + std::to_string(c.args[2]);
-    return out;
-}
-
-// Texts of lengths 1, 2, 3 are checked for 2, 3, 4 bytes, list entries'
-// texts for 17, a load's nested texts for 8 (N1) and 2 to 7 (P1 to P6);
-// after the core, the load's re-checks.
-TEST_F(DataMovementTest, ChecksInTheOrderOfTextsAndLists) {
-    const std::pair<const char *, const char *> cases[] = {
-        {"SQLGEXPT", "4/3 3/3 2/3"},
-        {"SQLGEXPR", "17/3 17/3 3/3 4/3 2/3"},
-        {"VRXGEXPORT", "17/3 17/3 17/3 17/3 2/3 3/3 4/3"},
-        {"SQLGIMPT", "4/3 3/3 2/3"},
-        {"SQLGIMPR", "17/3 3/3 4/3 2/3"},
-        {"VRXGIMPORT", "17/3 17/3 2/3 3/3 4/3"},
-        {"SQLGLOAD", "17/3 17/3 17/3 17/3 2/1 2/3 3/1 3/3 4/1 4/3 4/1 3/1 2/1"},
-        {"VRXGLOAD", "17/3 17/3 17/3 17/3 17/3 1/3 2/3 2/3 3/3 3/3 4/3 8/3 2/3 3/3 4/3 5/3 6/3 7/3 3/3 2/3 1/3"},
-        {"SQLGQRY", "2/3 3/3"},
-        {"VRXGLOADQUERY", "3/3 2/3"},
-    };
-    for (const auto &[name, expected] : cases) {
-        SCOPED_TRACE(name);
-        vrxstub_reset();
-        Arena a(Layout::Aligned);
-        run(a, name);
-        EXPECT_EQ(text_checks(a), expected);
-    }
-}
-
-// One text's check refused with a result of its own: what comes back, and
-// whether the core ran. The refused text stays as it was.
-TEST_F(DataMovementTest, WhoseResultComesBackWhenATextIsRefused) {
-    const struct Case {
-        const char *name;
-        std::size_t text;  // its length; the check is of length + 1 bytes, mode 3
-        int spot;          // 0: a text; 1: the first lists' entries, whose last check ends the call
-        std::int32_t result;
-        bool core;
-        std::int32_t sqlcode;
-    } cases[] = {
-        {"SQLGEXPT", 2, 0, kCoreResult, true, 0},    {"SQLGEXPR", 2, 0, 0, true, 0},
-        {"SQLGEXPR", 1, 0, kRefused, true, 0},       {"VRXGEXPORT", 2, 0, kRefused, false, -83},
-        {"SQLGIMPT", 1, 0, kCoreResult, true, 0},    {"SQLGIMPR", 1, 0, kRefused, true, 0},
-        {"SQLGIMPR", 3, 0, 0, true, 0},              {"VRXGIMPORT", 2, 0, kCoreResult, true, 0},
-        {"SQLGLOAD", 1, 0, kCoreResult, true, 0},    {"SQLGQRY", 2, 0, kRefused, true, 0},
-        {"SQLGQRY", 1, 0, 0, true, 0},               {"VRXGLOADQUERY", 1, 0, kRefused, true, 0},
-        {"VRXGLOADQUERY", 2, 0, 0, true, 0},         {"SQLGEXPR", 16, 1, kRefused, false, 0},
-        {"SQLGIMPR", 16, 1, kRefused, false, 0},     {"VRXGEXPORT", 16, 1, kRefused, false, 0},
-        {"VRXGIMPORT", 16, 1, kRefused, false, 0},   {"SQLGLOAD", 16, 1, kRefused, false, 0},
-        {"VRXGLOAD", 16, 1, kRefused, false, 0},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(std::string(c.name) + " text " + std::to_string(c.text));
-        vrxstub_reset();
-        Arena a(Layout::Aligned);
-        EXPECT_EQ(run(a, c.name, [&](Arena &at) {
-                      vrxstub_refuse_region_with(at.text(c.text, c.spot), std::uint32_t(c.text + 1), 3, kRefused);
-                  }),
-                  c.result);
-        EXPECT_EQ(count_calls(core_of(c.name)), c.core ? 1u : 0u);
-        EXPECT_EQ(a.ca()->sqlcode, c.sqlcode);
-        EXPECT_EQ(std::string(a.ca()->sqlerrp, c.sqlcode != 0 ? 8 : 0), c.sqlcode != 0 ? "VRXGEXPR" : "");
-        EXPECT_TRUE(unchanged_except(a.mem, {a.sqlca_span()}));
-    }
-}
-
-// A load record refused by its read check gives -3223, the sqlca untouched.
+// A load record refused by its read check gives -3223, the sqlca untouched
+// (not even its tag is written).
 TEST_F(DataMovementTest, RefusedLoadRecord) {
     Arena a(Layout::Aligned);
     vrxgLoadParms *record = nullptr;
