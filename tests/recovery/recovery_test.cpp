@@ -200,24 +200,20 @@ TEST_F(RecoveryTest, VersionedBackupTakesWhatItsVersionSupplies) {
     }
 }
 
-// A missing or refused record is reported as a memory failure; a refused
-// list record leaves the core an empty list; a refused terminator of a
-// list's last text ends the call. The archive log passes a null record on.
+// A missing record is reported as a memory failure; a refused list record
+// leaves the core an empty list; a refused terminator of a list's last text
+// ends the call. The archive log passes a null record on.
 TEST_F(RecoveryTest, VersionedFormsActOnMissingAndRefusedRecords) {
     CallerStorage mem;
     sqlca *ca = mem.ca();
-    auto *backup = mem.place(vrxgBackupStruct{});
-    auto *restore = mem.place(vrxgRestoreStruct{});
-    vrxstub_set_ptr_check(1);
-    vrxstub_refuse_region(backup, 0, 3);
-    vrxstub_refuse_region(restore, 0, 3);
-    for (std::int32_t result : {vrxgBackup(1, backup, ca), vrxgBackup(1, nullptr, ca)}) EXPECT_EQ(result, -83);
+    EXPECT_EQ(vrxgBackup(1, nullptr, ca), -83);
     EXPECT_TRUE(reports_no_memory(*ca, "vrxgBack"));
-    for (std::int32_t result : {vrxgRestore(1, restore, ca), vrxgRestore(1, nullptr, ca)}) EXPECT_EQ(result, -83);
+    EXPECT_EQ(vrxgRestore(1, nullptr, ca), -83);
     EXPECT_TRUE(reports_no_memory(*ca, "vrxgRest"));
 
     vrxstub_reset();
     vrxstub_set_ptr_check(1);
+    auto *backup = mem.place(vrxgBackupStruct{});
     backup->piTablespaceList = text_list(mem, {"TS1"}).list;
     auto media = versioned_media_list(mem, 'L', {"/a", "/b"});
     backup->piMediaList = media.list;
@@ -225,7 +221,7 @@ TEST_F(RecoveryTest, VersionedFormsActOnMissingAndRefusedRecords) {
     std::string seen = "not called";
     CoreHook hook("vrxBackup", [&](const vrxstub_call &call) {
         const vrxNameList *names = arg<vrxBackupStruct *>(call, 1)->tablespaces;
-        return seen = listed(names->names, names->count), 0;
+        return seen = names != nullptr ? listed(names->names, names->count) : "no list", 0;
     });
     EXPECT_EQ(vrxgBackup(1, backup, ca), 0);
     EXPECT_EQ(seen, "");

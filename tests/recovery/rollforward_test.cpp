@@ -1,9 +1,8 @@
-// Rollforward and recover: the validated texts and the report that names
-// the one the library may not read, the output record by version, the
-// table space list's last check; and the stand-ins' recovery history.
+// Rollforward and recover: the checks that end a call before the core (the
+// report that names a parameter, the log, the sqlca refused, the table space
+// list's last check), the output record by version; and the stand-ins'
+// recovery history.
 // (The conformance rows hold the argument mappings of all thirteen forms.)
-#include <algorithm>
-#include <array>
 #include <tuple>
 
 #include "harness.h"
@@ -16,196 +15,127 @@ namespace {
 
 class RollforwardTest : public PlatformTest {};
 
-// The seven texts of a form in its records' order, and the order it
-// validates them in, with the names it reports.
-struct Texts {
-    std::array<char *, 7> at;
-    std::array<std::uint32_t, 7> len;
-};
-
-const struct Form {
-    const char *name, *core, *tag;
-    std::array<int, 7> order;  // validation order, as indexes into the texts
-    std::array<const char *, 7> names;
-    std::int32_t refused;  // the result when the sqlca may not be used
-    std::int32_t (*call)(CallerStorage &, const Texts &, vrxTablespaceList *, char *area, sqlca *);
-} kForms[] = {
-    // alias, stop time, user, password, overflow log path, dropped table, export directory
-    {"VRXGROLLFORWARD", "vrxRollforward", "sqlgroll", {0, 2, 3, 1, 4, 5, 6},
-     {"piDbAlias", "piStopTime", "piUserName", "piPassword", "piOverflowLogPath", "piDroppedTblID", "piExportDir"},
-     -83,
-     [](CallerStorage &mem, const Texts &t, vrxTablespaceList *list, char *area, sqlca *ca) {
-         const vrxgRfwdInputStruct in{t.len[0], t.len[1], t.len[2], t.len[3], t.len[4], t.len[5], t.len[6], 0,
-                                      t.at[0],  0,        t.at[1],  t.at[2],  t.at[3],  t.at[4],  {},        list,
-                                      {},       t.at[5],  t.at[6],  0};
-         auto *record = mem.place(
-             vrxgRollforwardStruct{mem.place(in), mem.place(vrxgRfwdOutputStruct{area, nullptr, nullptr, 0})});
-         mem.snapshot();
-         return vrxgRollforward(9000000, record, ca);
-     }},
-    // source alias, user, password, stop time, overflow log path, history file, compression library
-    {"VRXGRECOVER", "vrxRecover", "SQLGRECV", {0, 1, 2, 3, 4, 5, 6},
-     {"piSourceDBAlias", "piUserName", "piPassword", "piStopTime", "piOverflowLogPath", "piHistoryFile",
-      "piComprLibrary"},
-     -2032,
-     [](CallerStorage &mem, const Texts &t, vrxTablespaceList *, char *, sqlca *ca) {
-         const vrxgRecoverStruct p{t.at[0], t.len[0], t.at[1], t.len[1], t.at[2], t.len[2], {}, t.at[3], t.len[3],
-                                   t.at[4], t.len[4], {},      t.at[5], t.len[5], {},      t.at[6], t.len[6], {}};
-         auto *record = mem.place(p);
-         mem.snapshot();
-         return vrxgRecover(9000000, record, ca);
-     }},
-};
-
 std::string item(std::size_t record, std::uint32_t i) {
     std::uint32_t length = 0;
     const char *bytes = vrxstub_log_item(record, i, &length);
     return bytes != nullptr ? std::string(bytes, length) : "(none)";
 }
 
-// Each text refused its read check in turn (index 7: the list's array not
-// had), with the sqlca accepted and refused: the texts before it were
-// validated in order, everything is back, the 33-byte area left alone, the
-// core not called, and the report as the family makes it.
-TEST_F(RollforwardTest, ATextTheLibraryMayNotReadIsReportedByItsName) {
-    for (const Form &form : kForms) {
-        for (int failing = 0; failing < 8; ++failing) {
-            if (failing == 7 && form.refused != -83) continue;
-            for (bool refuseSqlca : {false, true}) {
-                SCOPED_TRACE(std::string(form.name) + " " + std::to_string(failing) + (refuseSqlca ? " refused" : ""));
-                vrxstub_reset();
-                CallerStorage mem;
-                Texts t{};
-                for (std::uint32_t i = 0; i < 7; ++i) t.len[i] = i + 1, t.at[i] = mem.text(std::string(i + 1, char('A' + i)));
-                auto *list = mem.place(vrxTablespaceList{1, mem.place(vrxTablespaceEntry{2, "TS#"})});
-                char *area = mem.field(std::string("RUN\0", 4), 33, 'o');
-                sqlca *ca = mem.ca();
-                vrxstub_set_ptr_check(1);
-                vrxstub_refuse_sqlca(refuseSqlca);
-                const int text = failing < 7 ? form.order[std::size_t(failing)] : -1;
-                if (text >= 0) vrxstub_refuse_region(t.at[std::size_t(text)], t.len[std::size_t(text)], 1);
-                if (text < 0) vrxstub_fail_scratch_at(1);
-                CoreHook hook(form.core, CoreHook::mayNotRun, [](const vrxstub_call &) { return 0; });
+// Checks that end the call before the core runs. A text the library may
+// not read, or the table space list's scratch request refused, is reported
+// by its name, appended to the message tokens as far as their 70 bytes hold
+// it (a count outside them appends nothing), and rollforward logs the
+// report; with the sqlca refused too, rollforward logs that and the
+// family's result comes back. Neither touches the 33-byte area. A table
+// space entry that fails its check as the last one is the result,
+// unreported, and the area is still blank-filled. Only the first text is
+// validated when null.
+TEST_F(RollforwardTest, ChecksThatEndTheCallBeforeTheCore) {
+    enum Refused { kUserName, kListScratch, kLastEntry };
+    const struct {
+        bool recover;
+        Refused refused;
+        bool refuseSqlca;
+        std::int16_t before, after;  // sqlerrml
+        const char *appended;
+        std::int32_t result;
+    } cases[] = {
+        {false, kUserName, false, 0, 10, "piUserName", -83}, {false, kUserName, true, 0, 0, "", -83},
+        {false, kListScratch, false, 0, 16, "piTablespaceList", -83}, {false, kLastEntry, false, 0, 0, "", 1},
+        {true, kUserName, false, 3, 13, "piUserName", -83},  {true, kUserName, false, 61, 70, "piUserNam", -83},
+        {true, kUserName, false, 70, 70, "", -83},           {true, kUserName, false, -1, -1, "", -83},
+        {true, kUserName, true, 0, 0, "", -2032},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(std::string(k.recover ? "recover " : "rollforward ") + std::to_string(k.refused) +
+                     (k.refuseSqlca ? " sqlca refused " : " ") + std::to_string(k.before));
+        vrxstub_reset();
+        CallerStorage mem;
+        char *user = mem.text("U");
+        vrxTablespaceEntry entries[2] = {{3, "TS1#"}, {3, "TS2#"}};
+        auto *list = mem.place(vrxTablespaceList{2, static_cast<vrxTablespaceEntry *>(mem.room(sizeof entries))});
+        std::memcpy(list->entries, entries, sizeof entries);
+        char *area = mem.field(std::string("AB\0CD", 5), 33, 'o');
+        vrxgRfwdInputStruct in{};
+        std::tie(in.piUserName, in.iUserNameLen, in.piTablespaceList) = std::tuple(user, 1, list);
+        auto *rollforward = mem.place(
+            vrxgRollforwardStruct{mem.place(in), mem.place(vrxgRfwdOutputStruct{area, nullptr, nullptr, 0})});
+        vrxgRecoverStruct recover{};
+        std::tie(recover.piUserName, recover.iUserNameLen) = std::pair(user, 1);
+        auto *record = mem.place(recover);
+        sqlca *ca = mem.ca();
+        ca->sqlerrml = k.before;
+        std::memset(ca->sqlerrmc, 'x', sizeof ca->sqlerrmc);
+        mem.snapshot();
+        vrxstub_set_ptr_check(1);
+        vrxstub_refuse_sqlca(k.refuseSqlca);
+        if (k.refused == kUserName) vrxstub_refuse_region(user, 1, 1);
+        if (k.refused == kListScratch) vrxstub_fail_scratch_at(1);
+        if (k.refused == kLastEntry) vrxstub_refuse_region(list->entries[1].text, 4, 3);
 
-                const std::int32_t result = form.call(mem, t, list, area, ca);
+        EXPECT_EQ(k.recover ? vrxgRecover(9000000, record, ca) : vrxgRollforward(9000000, rollforward, ca), k.result);
 
-                const char *name = text >= 0 ? form.names[std::size_t(text)] : "piTablespaceList";
-                EXPECT_EQ(count_calls(form.core), 0u);
-                std::vector<const void *> validated, expected;
-                for (const vrxstub_call &c : calls("sqlagcptr_real"))
-                    if (c.args[2] == 1) validated.push_back(arg<const void *>(c, 0));
-                for (int i = 0; i <= std::min(failing, 6); ++i) expected.push_back(t.at[std::size_t(form.order[std::size_t(i)])]);
-                EXPECT_EQ(validated, expected);
-                const bool rollforward = form.refused == -83;
-                EXPECT_EQ(count_calls("pdLog"), rollforward ? 1u : 0u);
-                if (refuseSqlca) {
-                    EXPECT_EQ(result, form.refused);
-                    EXPECT_TRUE(mem.unchanged_except());
-                    if (!rollforward) continue;
-                    const vrxstub_call log = calls("pdLog").at(0);
-                    EXPECT_EQ(std::vector<std::uintptr_t>(log.args, log.args + 11),
-                              (std::vector<std::uintptr_t>{1, 0, 0x188300DD, 0, 0, 260, 2, 2, 0, 0x18000004, 32}));
-                    EXPECT_EQ(std::vector<std::uintptr_t>(log.args + 12, log.args + 14), (std::vector<std::uintptr_t>{4, 4}));
-                    EXPECT_EQ(item(0, 0), "Error on call to sqloincaChkPtr.");
-                    EXPECT_EQ(item(0, 1), std::string("\1\0\0\0", 4));
-                    continue;
-                }
-                EXPECT_EQ(result, -83);
-                EXPECT_TRUE(mem.unchanged_except({{ca, sizeof *ca}}));
-                EXPECT_TRUE(reports_no_memory(*ca, form.tag));
-                EXPECT_EQ(std::string(ca->sqlerrmc, std::size_t(ca->sqlerrml)), name);
-                if (!rollforward) continue;
-                const std::string message = std::string("Memory error for parameter ") + name + ".";
-                const vrxstub_call log = calls("pdLog").at(0);
-                EXPECT_EQ(std::vector<std::uintptr_t>(log.args, log.args + 11),
-                          (std::vector<std::uintptr_t>{1, 0, 0x188300DD, 0, 0, 250, 2, 1, 0, 0x18000004, message.size()}));
-                EXPECT_EQ(std::vector<std::uintptr_t>(log.args + 12, log.args + 15), (std::vector<std::uintptr_t>{4, 0, 0}));
-                EXPECT_EQ(item(0, 0), message);
-            }
+        EXPECT_EQ(count_calls(k.recover ? "vrxRecover" : "vrxRollforward"), 0u);
+        std::vector<const void *> validated;
+        for (const vrxstub_call &c : calls("sqlagcptr_real"))
+            if (c.args[2] == 1) validated.push_back(arg<const void *>(c, 0));
+        EXPECT_EQ(validated, (std::vector<const void *>{nullptr, user}));
+        if (k.refused == kLastEntry) {
+            EXPECT_TRUE(mem.unchanged_except({{area, 33}}));
+            EXPECT_EQ(std::string(area, 33), "AB" + std::string(31, ' '));
+            EXPECT_EQ(vrxstub_scratch_request_at(0)->size, 16u);
+        } else if (k.refuseSqlca) {
+            EXPECT_TRUE(mem.unchanged_except());
+        } else {
+            EXPECT_TRUE(mem.unchanged_except({{ca, sizeof *ca}}));
+            EXPECT_TRUE(reports_no_memory(*ca, k.recover ? "SQLGRECV" : "sqlgroll"));
+            EXPECT_EQ(ca->sqlerrml, k.after);
+            const std::size_t at = k.before < 0 ? 0 : std::size_t(k.before);
+            EXPECT_EQ(std::string(ca->sqlerrmc + at, 70 - at),
+                      k.appended + std::string(70 - at - strlen(k.appended), 'x'));
+        }
+        const auto logs = calls("pdLog");
+        ASSERT_EQ(logs.size(), k.recover || k.refused == kLastEntry ? 0u : 1u);
+        if (logs.empty()) continue;
+        const std::vector<std::uintptr_t> args(logs[0].args, logs[0].args + 15);
+        const std::string message = std::string("Memory error for parameter ") + k.appended + ".";
+        using Words = std::vector<std::uintptr_t>;
+        if (k.refuseSqlca) {
+            EXPECT_EQ(Words(args.begin(), args.begin() + 11),
+                      (Words{1, 0, 0x188300DD, 0, 0, 260, 2, 2, 0, 0x18000004, 32}));
+            EXPECT_EQ(Words(args.begin() + 12, args.begin() + 14), (Words{4, 4}));
+            EXPECT_EQ(item(0, 0), "Error on call to sqloincaChkPtr.");
+            EXPECT_EQ(item(0, 1), std::string("\1\0\0\0", 4));
+        } else {
+            EXPECT_EQ(Words(args.begin(), args.begin() + 11),
+                      (Words{1, 0, 0x188300DD, 0, 0, 250, 2, 1, 0, 0x18000004, message.size()}));
+            EXPECT_EQ(Words(args.begin() + 12, args.end()), (Words{4, 0, 0}));
+            EXPECT_EQ(item(0, 0), message);
         }
     }
 }
 
-// The name goes to sqlerrmc[sqlerrml] as far as the 70 bytes hold it; a
-// count outside them appends nothing.
-TEST_F(RollforwardTest, TheNameIsAppendedWithinTheMessageTokens) {
-    const struct {
-        std::int16_t before, after;
-        const char *appended;
-    } cases[] = {{3, 13, "piUserName"}, {65, 70, "piUse"}, {70, 70, ""}, {-1, -1, ""}};
-    for (const auto &k : cases) {
-        vrxstub_reset();
-        CallerStorage mem;
-        sqlca *ca = mem.ca();
-        ca->sqlerrml = k.before;
-        std::memset(ca->sqlerrmc, 'x', sizeof ca->sqlerrmc);
-        vrxgRecoverStruct p{};
-        p.piUserName = mem.text("U"), p.iUserNameLen = 1;
-        vrxstub_set_ptr_check(1);
-        vrxstub_refuse_region(p.piUserName, 1, 1);
-        EXPECT_EQ(vrxgRecover(9000000, mem.place(p), ca), -83);
-        EXPECT_EQ(arg<const void *>(calls("sqlagcptr_real").at(0), 0), nullptr);  // the null alias validated first
-        EXPECT_EQ(ca->sqlerrml, k.after);
-        const std::size_t at = k.before < 0 ? 0 : std::size_t(k.before);
-        EXPECT_EQ(std::string(ca->sqlerrmc + at, 70 - at), k.appended + std::string(70 - at - strlen(k.appended), 'x'));
-    }
-}
-
-// The core's output record starts zero-filled with the caller's first three
-// words; its fourth word comes back from version 9000000 on, whatever the
-// core's result. SQLGROLL never writes its 12-byte record.
+// The core's fourth output word comes back from version 9000000 on,
+// whatever the core's result.
 TEST_F(RollforwardTest, TheFourthOutputWordComesBackFromVersion9000000) {
-    for (std::uint32_t version : {8010000u, 8999999u, 9000000u, 0u}) {
+    for (std::uint32_t version : {8010000u, 8999999u, 9000000u}) {
         vrxstub_reset();
         CallerStorage mem;
         char *area = mem.field("", 33, 'o');
-        void *v4 = mem.room(4), *v8 = mem.room(4);
-        auto *out = mem.place(vrxgRfwdOutputStruct{area, v4, v8, 0xAAAAAAAA});
-        auto *positional = mem.place(vrxRfwdPositionalOutput{area, v4, v8});
-        auto *in = mem.place(vrxgRfwdInputStruct{});
-        auto *p = mem.place(vrxgRollforwardStruct{in, out});
+        auto *out = mem.place(vrxgRfwdOutputStruct{area, nullptr, nullptr, 0xAAAAAAAA});
+        auto *p = mem.place(vrxgRollforwardStruct{mem.place(vrxgRfwdInputStruct{}), out});
         sqlca *ca = mem.ca();
         mem.snapshot();
         CoreHook hook("vrxRollforward", [&](const vrxstub_call &c) {
-            vrxRfwdOutputStruct *core = arg<vrxRollforwardStruct *>(c, 1)->output;
-            EXPECT_EQ(std::make_tuple(core->applicationId, core->value4, core->value8, core->value12),
-                      std::make_tuple(area, v4, v8, 0u));
-            core->value12 = 0x12345678;
-            std::memcpy(core->applicationId, "OK", 3);
+            arg<vrxRollforwardStruct *>(c, 1)->output->value12 = 0x12345678;
             return -1;
         });
-        const std::int32_t result = version != 0 ? vrxgRollforward(version, p, ca) : sqlgroll(nullptr, positional, ca);
-        EXPECT_EQ(result, -1);
+        EXPECT_EQ(vrxgRollforward(version, p, ca), -1);
         EXPECT_EQ(out->oValue12, version >= 9000000 ? 0x12345678u : 0xAAAAAAAAu);
         std::vector<Span> written = {{area, 33}};
         if (version >= 9000000) written.push_back({&out->oValue12, 4});
         EXPECT_TRUE(mem.unchanged_except(written));
-        EXPECT_EQ(std::string(area, 33), "OK" + std::string(31, ' '));
     }
-}
-
-// A table space entry that fails its check as the last one skips the core
-// call and is the result; the list and the texts are back, the area is
-// still blank-filled.
-TEST_F(RollforwardTest, TheListsLastCheckSkipsTheCoreAndStillBlankFills) {
-    CallerStorage mem;
-    vrxTablespaceEntry entries[2] = {{3, "TS1#"}, {3, "TS2#"}};
-    auto *list = mem.place(vrxTablespaceList{2, static_cast<vrxTablespaceEntry *>(mem.room(sizeof entries))});
-    std::memcpy(list->entries, entries, sizeof entries);
-    vrxgRfwdInputStruct in{};
-    in.piDbAlias = mem.text("SALES"), in.iDbAliasLen = 5, in.piTablespaceList = list;
-    char *area = mem.field(std::string("AB\0CD", 5), 33, 'o');
-    auto *p = mem.place(vrxgRollforwardStruct{mem.place(in), mem.place(vrxgRfwdOutputStruct{area, nullptr, nullptr, 0})});
-    sqlca *ca = mem.ca();
-    mem.snapshot();
-    vrxstub_set_ptr_check(1);
-    vrxstub_refuse_region(list->entries[1].text, 4, 3);
-    CoreHook hook("vrxRollforward", CoreHook::mayNotRun, [](const vrxstub_call &) { return 0; });
-    EXPECT_EQ(vrxgRollforward(9000000, p, ca), 1);
-    EXPECT_EQ(count_calls("vrxRollforward"), 0u);
-    EXPECT_TRUE(mem.unchanged_except({{area, 33}}));
-    EXPECT_EQ(std::string(area, 33), "AB" + std::string(31, ' '));
-    EXPECT_EQ(vrxstub_scratch_request_at(0)->size, 16u);
 }
 
 std::string trimmed(const char *field, std::size_t width) {
