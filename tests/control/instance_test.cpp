@@ -1,6 +1,6 @@
 // Instance control beyond what the conformance rows show: the record forms'
-// caps, the start options' flag and selector, the remote flag, a refused
-// instance record and missing records, and the instance name's blank-fill.
+// caps, the start options' flag and selector, the remote flag and missing
+// records, and the instance name's blank-fill.
 #include <cstring>
 
 #include "harness.h"
@@ -48,15 +48,13 @@ std::string seen_instance(const vrxstub_call &c, const void *stopOptions) {
 
 // The versioned start and stop records, every text in caller storage.
 struct InstanceRecords {
-    explicit InstanceRecords(CallerStorage &mem, std::uint8_t flag = 1, char selector = 'U', std::uint32_t uLen = 2)
+    explicit InstanceRecords(CallerStorage &mem)
         : name(text(mem, "inst")), c1(text(mem, "host")), c2(text(mem, "svc")), c3(text(mem, "net")),
           o1(text(mem, "one")), o3(text(mem, "three")), u(text(mem, "uu")), g(text(mem, "ggg")),
           stopText(text(mem, "stop")) {
-        u.len = uLen;
         comm = mem.place(vrxgInstanceCommStruct{7, c1.len, c1.at, c2.len, c2.at, c3.len, c3.at});
         options = mem.place(vrxgStartOptionsStruct{o1.len, o1.at, 101, 102, 103, 0, nullptr, 104, 105, o3.len, o3.at,
-                                                   106, 107, 108, 109, 110, 111, flag, u.len, u.at, g.len, g.at,
-                                                   static_cast<std::uint8_t>(selector)});
+                                                   106, 107, 108, 109, 110, 111, 1, u.len, u.at, g.len, g.at, 'U'});
         stop = mem.place(vrxgStopOptionsStruct{stopText.len, stopText.at});
         start = mem.place(vrxgInstanceStruct{1, name.len, name.at, comm, options});
         stopping = mem.place(vrxgInstanceStruct{1, name.len, name.at, comm, stop});
@@ -91,8 +89,8 @@ char *record_form(CallerStorage &mem, std::uint32_t size, std::vector<std::pair<
 }
 
 // One text at a time: terminated at its length, or at the cap when that is
-// less; a length of 0 is an absent text; in a refused record nothing is
-// terminated; a null record is checked and passed on.
+// less; a length of 0 is an absent text; a null record is checked and passed
+// on.
 TEST_F(InstanceTest, RecordFormTextsEndAtTheirLengthUpToTheirCap) {
     using Call = std::int32_t (*)(char *, sqlca *);
     const struct Kind {
@@ -110,12 +108,11 @@ TEST_F(InstanceTest, RecordFormTextsEndAtTheirLengthUpToTheirCap) {
         const Kind &kind;
         std::size_t slot;
         std::uint32_t length;
-        int end;  // where the terminator goes; -1 nowhere, -2 nowhere as the record is refused
+        int end;  // where the terminator goes; -1 nowhere
     } cases[] = {
-        {capped, 0, 234, 234}, {capped, 0, 235, 235}, {capped, 0, 236, 235}, {capped, 0, 300, 235},
-        {capped, 1, 254, 254}, {capped, 1, 255, 255}, {capped, 1, 256, 255}, {capped, 2, 255, 255},
-        {capped, 2, 256, 255}, {capped, 2, 0, -1},     {start, 0, 300, 300},  {start, 1, 0, -1},
-        {start, 3, 255, 255},  {stop, 0, 251, 251},    {stop, 0, 0, -1},      {start, 2, 5, -2},
+        {capped, 0, 234, 234}, {capped, 0, 235, 235}, {capped, 0, 236, 235}, {capped, 1, 254, 254},
+        {capped, 1, 255, 255}, {capped, 1, 256, 255}, {capped, 2, 255, 255}, {capped, 2, 256, 255},
+        {start, 1, 0, -1},     {start, 3, 255, 255},  {stop, 0, 251, 251},    {stop, 0, 0, -1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.kind.core) + " slot " + std::to_string(c.slot) + " length " +
@@ -129,7 +126,6 @@ TEST_F(InstanceTest, RecordFormTextsEndAtTheirLengthUpToTheirCap) {
         sqlca *ca = mem.ca();
         mem.snapshot();
         vrxstub_set_ptr_check(1);
-        if (c.end == -2) vrxstub_refuse_region(record, c.kind.size, 3);
         std::vector<Check> expected = {{record, c.kind.size, 3}};
         if (c.end >= 0) expected.push_back({text, static_cast<std::uint32_t>(c.end) + 1, 3});
         bool terminated = false;
@@ -151,54 +147,43 @@ TEST_F(InstanceTest, RecordFormTextsEndAtTheirLengthUpToTheirCap) {
     }
 }
 
-// Text U or G is terminated, whatever its length, only when the flag byte
-// is set and the selector byte is exactly 'U' or 'G'; the padding after
-// either byte may hold anything.
-TEST_F(InstanceTest, StartOptionsTerminateTextUOrGByFlagAndSelector) {
-    const struct {
-        std::uint8_t flag, padding;
-        char selector;
-        std::uint32_t uLen;
-        const char *checks;
-    } cases[] = {{0, 0, 'U', 2, "R13"}, {0, 0xFF, 'U', 2, "R13"}, {1, 0xFF, 'U', 2, "R13U"}, {0x80, 0, 'G', 2, "R13G"},
-                 {1, 0, 'X', 2, "R13"}, {1, 0, 'u', 2, "R13"},    {1, 0, 'U', 0, "R13U"}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::to_string(c.flag) + " " + c.selector + " " + std::to_string(c.uLen));
-        vrxstub_reset();
-        vrxstub_reset_model();
-        CallerStorage mem;
-        const InstanceRecords r(mem, c.flag, c.selector, c.uLen);
-        r.start->iIsRemote = 0;
-        char *options = reinterpret_cast<char *>(r.options);
-        const std::size_t flagAt = offsetof(vrxgStartOptionsStruct, iFlag) + 1;
-        const std::size_t selectorAt = offsetof(vrxgStartOptionsStruct, iSelector) + 1;
-        std::memset(options + flagAt, c.padding, offsetof(vrxgStartOptionsStruct, iTextULen) - flagAt);
-        std::memset(options + selectorAt, c.padding, sizeof(vrxgStartOptionsStruct) - selectorAt);
-        sqlca *ca = mem.ca();
-        mem.snapshot();
-        vrxstub_set_ptr_check(1);
-        EXPECT_EQ(vrxgInstanceStart(1, r.start, ca), 0);
-        EXPECT_EQ(checks_made(), r.checks(r.start, c.checks));
-        EXPECT_TRUE(mem.unchanged_except({{ca, sizeof *ca}}));
-    }
-}
-
-// What the versioned start and stop terminate and build when the instance
-// is local, its record is refused, a record is missing or a length is 0.
-TEST_F(InstanceTest, VersionedStartAndStopTerminateByRemoteFlagAndAlwaysBuildTheCoreRecords) {
-    const std::string comm = "comm{7 'host' 'svc' 'net'}", bare = "comm{7 unterminated unterminated unterminated}";
+// What the versioned start and stop terminate and build: a local start
+// terminates texts U or G, whatever the length, only under its flag byte
+// and a selector byte of exactly 'U' or 'G' (the padding after the remote
+// flag, the flag and the selector may hold anything); a remote one its name
+// and communication texts too; a missing record or a length of 0 leaves its
+// texts alone, and the core records are built all the same.
+TEST_F(InstanceTest, VersionedStartAndStopTerminateByTheirFlagsAndAlwaysBuildTheCoreRecords) {
+    using Change = std::function<void(InstanceRecords &, vrxgInstanceStruct *&)>;
+    const std::string comm = "comm{7 'host' 'svc' 'net'}",
+                      local = "0 unterminated comm{7 unterminated unterminated unterminated} options{'one' ";
+    // A local start with the given flag, padding, selector and length of text U.
+    auto localStart = [](std::uint8_t flag, std::uint8_t padding, char selector, std::uint32_t uLen) -> Change {
+        return [=](InstanceRecords &r, vrxgInstanceStruct *&i) {
+            std::memcpy(i, "\0\xFF\xFF\xFF", 4);
+            char *o = reinterpret_cast<char *>(r.options);
+            const std::size_t flagAt = offsetof(vrxgStartOptionsStruct, iFlag) + 1;
+            const std::size_t selectorAt = offsetof(vrxgStartOptionsStruct, iSelector) + 1;
+            std::memset(o + flagAt, padding, offsetof(vrxgStartOptionsStruct, iTextULen) - flagAt);
+            std::memset(o + selectorAt, padding, sizeof(vrxgStartOptionsStruct) - selectorAt);
+            r.options->iFlag = flag;
+            r.options->iSelector = static_cast<std::uint8_t>(selector);
+            r.options->iTextULen = r.u.len = uLen;
+        };
+    };
     const struct {
         const char *name;
         bool start;
-        std::function<void(InstanceRecords &, vrxgInstanceStruct *&)> change;
+        Change change;
         std::string seen, checks;
     } cases[] = {
-        {"local, padding after the flag", true,
-         [](InstanceRecords &, vrxgInstanceStruct *&i) { std::memcpy(i, "\0\xFF\xFF\xFF", 4); },
-         "0 unterminated " + bare + " options{'one' 'uu'}", "R13U"},
-        {"instance record refused", true,
-         [](InstanceRecords &, vrxgInstanceStruct *&i) { vrxstub_refuse_region(i, sizeof *i, 3); },
-         "1 unterminated " + bare + " options{unterminated unterminated}", "R"},
+        {"flag 0", true, localStart(0, 0, 'U', 2), local + "unterminated}", "R13"},
+        {"flag 0, padding", true, localStart(0, 0xFF, 'U', 2), local + "unterminated}", "R13"},
+        {"flag 1, padding", true, localStart(1, 0xFF, 'U', 2), local + "'uu'}", "R13U"},
+        {"flag 0x80, G", true, localStart(0x80, 0, 'G', 2), local + "unterminated}", "R13G"},
+        {"selector X", true, localStart(1, 0, 'X', 2), local + "unterminated}", "R13"},
+        {"selector u", true, localStart(1, 0, 'u', 2), local + "unterminated}", "R13"},
+        {"U of length 0", true, localStart(1, 0, 'U', 0), local + "''}", "R13U"},
         {"no communication record", true, [](InstanceRecords &, vrxgInstanceStruct *&i) { i->piComm = nullptr; },
          "1 'inst' comm{null} options{'one' 'uu'}", "R13UN"},
         {"no options, name of length 0", true,
@@ -219,8 +204,8 @@ TEST_F(InstanceTest, VersionedStartAndStopTerminateByRemoteFlagAndAlwaysBuildThe
         sqlca *ca = mem.ca();
         vrxstub_set_ptr_check(1);
         vrxgInstanceStruct *instance = c.start ? r.start : r.stopping;
-        const std::vector<Check> checks = r.checks(instance, c.checks);
         c.change(r, instance);
+        const std::vector<Check> checks = r.checks(instance, c.checks);
         mem.snapshot();
         std::string seen;
         CoreHook hook(c.start ? "vrxInstanceStart" : "vrxInstanceStop", [&](const vrxstub_call &call) {

@@ -1,7 +1,7 @@
-// Host database directory, registration and the alternate server, what the
-// conformance rows do not show: the structure identifier and the results
-// under which the entry's texts are trimmed, put back and blank-filled, in
-// each entry point's order, and the regions checked.
+// Host database directory, what the conformance rows do not show: the
+// structure identifier and the results under which the entry's texts are
+// trimmed, put back and blank-filled, in each entry point's order, and the
+// regions checked.
 #include "harness.h"
 #include "vrxplatform/directory.h"
 
@@ -131,17 +131,6 @@ TEST_F(HostDirectoryTest, GetEntriesFillsTheHostEntriesTheCoreReturned) {
         EXPECT_EQ(filled(&entries[0]) + 2 * filled(&entries[1]) + 4 * filled(&entries[2]), fill ? 5 : 0);
         EXPECT_EQ(checks_made().size(), fill ? 10u : 0u);
     }
-}
-
-// Only the alternate server's texts are checked, never its record.
-TEST_F(HostDirectoryTest, AlternateServerChecksOnlyItsTexts) {
-    CallerStorage mem;
-    char *alias = mem.text("SALES");
-    char *host = mem.text("HOST");
-    vrxstub_set_ptr_check(1);
-    vrxgUpdateAltServerStruct params{5, alias, 4, host, 5, nullptr};
-    EXPECT_EQ(vrxgUpdateAlternateServerForDB(1, &params, mem.ca()), 0);
-    EXPECT_EQ(checks_made(), (std::vector<Check>{{alias, 6, 3}, {host, 5, 3}}));
 }
 
 }  // namespace

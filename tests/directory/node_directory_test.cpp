@@ -75,20 +75,4 @@ TEST_F(NodeDirectoryTest, CatalogueTrimsTheNodeUnderItsIdAndTheProtocolRecordByI
     }
 }
 
-// A node record refused by its check leaves the protocol record alone too.
-TEST_F(NodeDirectoryTest, ARefusedNodeRecordLeavesBothRecordsUnterminated) {
-    CallerStorage mem;
-    vrxNodeRecord *node = place_node(mem, 0x200, 3);
-    char *protocol = mem.field(padded("HOST", 256) + padded("SVC", 15), 271);
-    vrxstub_set_ptr_check(1);
-    vrxstub_refuse_region(node, 46, 1);
-    CoreHook hook("sqlectnd_api", [&](const vrxstub_call &) {
-        EXPECT_EQ(field_text(node->nodeName, 9), padded("NODE1", 9));
-        EXPECT_EQ(field_text(protocol, 256), padded("HOST", 256));
-        return 0;
-    });
-    EXPECT_EQ(sqlgctnd(mem.ca(), node, protocol), 0);
-    EXPECT_EQ(checks_made(), (std::vector<Check>{{node, 46, 1}}));
-}
-
 }  // namespace
