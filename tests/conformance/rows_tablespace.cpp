@@ -22,11 +22,13 @@ Record *tablespaces(Arena &a, std::size_t n, const char *name = "records") {
 std::uint32_t *count(Arena &a) { return a.record(std::uint32_t{2}, "count"); }
 
 vrxgContainer *containers(Arena &a) {
-    std::vector<vrxgContainer> c(2);
+    std::vector<vrxgContainer> c(3);
     c[0].nameLen = a.len32(5);
     std::memcpy(c[0].name, "/data/one", 9);
     c[1].nameLen = a.len32(9);
     std::memcpy(c[1].name, "/data/two/", 10);
+    c[2].nameLen = sizeof c[2].name;  // no room for a terminator: passed on as it is
+    std::memcpy(c[2].name, "/data/three", 11);
     return a.records(c, "containers");
 }
 
@@ -37,7 +39,7 @@ Row filling(const char *name, const char *seen, std::function<std::int32_t(Arena
 
 void see_containers(const vrxstub_call &c, Arena &a) {
     const auto *containers = arg<const char *>(c, 4);  // perhaps at an odd address
-    for (std::size_t i = 0; i < 2; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         a.seen += " '" + std::string(containers + i * sizeof(vrxgContainer) + offsetof(vrxgContainer, name)) + "'";
 }
 
@@ -79,8 +81,8 @@ const Rows rows = {
                 return a.call(sqlgtsq, v(a, "v1"), count(a), pointer);
             }),
     // A failed request returns the scratch service's own result and leaves the sqlca alone.
-    {"SQLGSTSC", "ca v2 v3 2 containers '/data' '/data/two'",
-     [](Arena &a) { return a.call(sqlgstsc, a.ca(), v(a, "v2"), v(a, "v3"), a.count(2), containers(a)); },
+    {"SQLGSTSC", "ca v2 v3 3 containers '/data' '/data/two' '/data/three'",
+     [](Arena &a) { return a.call(sqlgstsc, a.ca(), v(a, "v2"), v(a, "v3"), a.count(3), containers(a)); },
      {}, "sqlgts 647", {647}, see_containers, static_cast<std::int32_t>(0x870F0009u)},
 };
 

@@ -1,6 +1,7 @@
 // The marshalling techniques on their own: what they write into caller
 // storage, the null rule, untrusted lengths, and how the borrowed bytes go
-// back. (The families' tests state each check's region, length and mode.)
+// back. (The conformance transcript states each entry point's checks:
+// region, length, mode, and what refusing each one gives.)
 #include "frame/marshal.h"
 #include "harness.h"
 

@@ -56,49 +56,36 @@ TEST_F(MediaListTest, AListItDoesNotHandleIsLeftAloneAndAnEmptyOneLetThroughWhen
     }
 }
 
-TEST_F(MediaListTest, ChecksTheListTheSqlcaTheEntriesAndEachText) {
-    CallerStorage mem;
-    auto caller = media_list(mem, 'S', {"one", "two"});
-    sqlca *ca = mem.ca();
-    vrxstub_set_ptr_check(1);
-    const SavedByte *saved = make_and_restore(caller.list, ca, 'S').second;
-    const std::pair<const void *, std::uint32_t> expected[] = {
-        {caller.list, sizeof(vrxMediaList)}, {ca, 136}, {caller.list->entries, 2 * 260},
-        {caller.texts[0], 4}, {caller.texts[1], 4},
-        // the restore: list, the array's first record, sqlca
-        {caller.list, sizeof(vrxMediaList)}, {saved, 8}, {ca, 136},
-    };
-    const auto seen = calls("sqlagcptr_real");
-    ASSERT_EQ(seen.size(), std::size(expected));
-    for (std::size_t i = 0; i < seen.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(std::make_pair(arg<const void *>(seen[i], 0), arg<std::uint32_t>(seen[i], 1)), expected[i]);
-        EXPECT_EQ(arg<std::uint32_t>(seen[i], 2), 3u);
-    }
-}
-
 // Every entry's text is terminated for the call, only the first of an 'O'
 // list, only those with a pointer of a 'Q' list, with one saved-byte record
-// per entry. Refusals: of the list or the sqlca nothing happens; of the
-// entry array the check's result comes back without an array; of a text
-// that entry is skipped, and only the last entry's check decides the
-// result. The restore checks no text; one whose own checks fail writes
-// nothing but still releases the array.
+// per entry. Refusals (the list and the sqlca by their exact lengths): of
+// the list or the sqlca nothing happens; of the entry array the check's
+// result comes back without an array; of a text that entry is skipped, and
+// only the last entry's check decides the result. The restore checks the
+// list, the array's first record and the sqlca, not the entries nor a text:
+// when one of those three is refused it writes nothing but still releases
+// the array.
 TEST_F(MediaListTest, TerminatesTheTextsOfEachTypeAndPutsThemBack) {
     struct Case {
         const char *name;
         char type;
-        int refused;  // -1 none, -2 list, -3 sqlca, -4 entries, -5 the array at restore, else a text
+        int refused;  // -1 none, -2 list, -3 sqlca, -4 entries, -5 the array, else a text
+        char at;  // refused at the make, or at the restore: nothing put back ('r') or all ('p')
         std::int32_t result;
         std::vector<bool> terminatedEntries;
     } cases[] = {
-        {"S", 'S', -1, 0, {true, true, true}},         {"C", 'C', -1, 0, {true, true, true}},
-        {"L", 'L', -1, 0, {true, true, true}},         {"Q", 'Q', -1, 0, {true, false, true}},
-        {"O", 'O', -1, 0, {true, false, false}},       {"list", 'S', -2, 0, {false, false, false}},
-        {"sqlca", 'S', -3, 0, {false, false, false}},  {"entries", 'S', -4, 1, {false, false, false}},
-        {"first text", 'S', 0, 0, {false, true, true}}, {"last text", 'L', 2, 1, {true, true, false}},
-        {"vendor text", 'O', 0, 1, {false, false, false}}, {"text of a pointer entry", 'Q', 2, 1, {true, false, false}},
-        {"array at restore", 'S', -5, 0, {true, true, true}},
+        {"S", 'S', -1, 'm', 0, {true, true, true}},         {"C", 'C', -1, 'm', 0, {true, true, true}},
+        {"L", 'L', -1, 'm', 0, {true, true, true}},         {"Q", 'Q', -1, 'm', 0, {true, false, true}},
+        {"O", 'O', -1, 'm', 0, {true, false, false}},       {"list", 'S', -2, 'm', 0, {false, false, false}},
+        {"sqlca", 'S', -3, 'm', 0, {false, false, false}},  {"entries", 'S', -4, 'm', 1, {false, false, false}},
+        {"first text", 'S', 0, 'm', 0, {false, true, true}}, {"last text", 'L', 2, 'm', 1, {true, true, false}},
+        {"vendor text", 'O', 0, 'm', 1, {false, false, false}},
+        {"text of a pointer entry", 'Q', 2, 'm', 1, {true, false, false}},
+        {"list at restore", 'S', -2, 'r', 0, {true, true, true}},
+        {"sqlca at restore", 'S', -3, 'r', 0, {true, true, true}},
+        {"array at restore", 'S', -5, 'r', 0, {true, true, true}},
+        {"entries at restore", 'S', -4, 'p', 0, {true, true, true}},
+        {"text at restore", 'S', 0, 'p', 0, {true, true, true}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -109,25 +96,31 @@ TEST_F(MediaListTest, TerminatesTheTextsOfEachTypeAndPutsThemBack) {
         sqlca *ca = mem.ca();
         mem.snapshot();
         vrxstub_set_ptr_check(c.refused == -1 ? 0 : 1);
-        const void *regions[] = {caller.list, ca, caller.list->entries};
-        if (c.refused >= 0 || (c.refused <= -2 && c.refused >= -4))
-            vrxstub_refuse_region(c.refused >= 0 ? caller.texts[c.refused] : regions[-2 - c.refused], 0, 3);
+        const auto refuse = [&](const SavedByte *saved) {
+            const std::pair<const void *, std::uint32_t> regions[] = {
+                {caller.list, sizeof(vrxMediaList)}, {ca, sizeof(sqlca)}, {caller.list->entries, 0}, {saved, 8}};
+            if (c.refused >= 0)
+                vrxstub_refuse_region(caller.texts[c.refused], 0, 3);
+            else
+                vrxstub_refuse_region(regions[-2 - c.refused].first, regions[-2 - c.refused].second, 3);
+        };
+        if (c.refused != -1 && c.at == 'm') refuse(nullptr);
         std::vector<bool> seen;
         const auto made = make_and_restore(caller.list, ca, c.type, 0, [&](SavedByte *saved) {
             seen = terminated(caller.texts, values);
-            if (c.refused == -5) vrxstub_refuse_region(saved, 8, 3);
+            if (c.at != 'm') refuse(saved);
         });
         EXPECT_EQ(made.first, c.result);
         EXPECT_EQ(seen, c.terminatedEntries);
-        const bool arrayMade = c.refused >= 0 || c.refused == -1 || c.refused == -5;
+        const bool arrayMade = c.refused >= 0 || c.refused == -1 || c.at != 'm';
         EXPECT_EQ(made.second != nullptr, arrayMade);
         EXPECT_EQ(count_calls("sqlofmblkEx"), arrayMade ? 1u : 0u);
         if (arrayMade) {
             ASSERT_EQ(scratch_sites(), (std::vector<std::pair<std::string, std::uint32_t>>{{"sqlgload", 191}}));
             EXPECT_EQ(vrxstub_scratch_request_at(0)->size, 24u) << "one record per entry, whatever the type";
         }
-        EXPECT_TRUE(c.refused == -5 ? terminated(caller.texts, values) == c.terminatedEntries
-                                    : static_cast<bool>(mem.unchanged_except()))
+        EXPECT_TRUE(c.at == 'r' ? terminated(caller.texts, values) == c.terminatedEntries
+                                : static_cast<bool>(mem.unchanged_except()))
             << "a refused restore writes nothing, any other puts every byte back";
     }
 }
