@@ -150,7 +150,7 @@ const Row *find_row(const std::string &name) {
     return nullptr;
 }
 
-Variants::Variants(std::initializer_list<Variant> variants) {
+Variants::Variants(std::vector<Variant> variants) {
     variant_registry().insert(variant_registry().end(), variants.begin(), variants.end());
 }
 

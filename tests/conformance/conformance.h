@@ -194,15 +194,19 @@ struct Rows {
 const Row *find_row(const std::string &name);
 
 // Another call of a row's entry point, with arguments the row does not
-// take (flags, versions, types, counts): the loop runs it with the row's
-// core and states in checks.txt what it gave and what the core saw.
+// take (flags, versions, types, counts, another core result): the loop
+// makes it with checking on and states in checks.txt the checks it made,
+// its result, what the core saw, the sqlca and its output areas.
 struct Variant {
-    const char *name;   // the entry point, as its row names it
-    const char *label;  // what sets this call apart, unique for the entry point
+    std::string name;   // the entry point, as its row names it
+    std::string label;  // what sets this call apart, unique for the entry point
     std::function<std::int32_t(Arena &)> call;
+    // What the core sees and fills, in place of the row's `core`.
+    std::function<void(const vrxstub_call &, Arena &)> core = nullptr;
+    std::int32_t coreResult = 4711;
 };
 struct Variants {
-    Variants(std::initializer_list<Variant> variants);
+    Variants(std::vector<Variant> variants);
 };
 std::vector<const Variant *> variants_of(const std::string &name);
 

@@ -74,9 +74,9 @@ protected:
 
     // Calls the row with its core hooked. With pointer checking on, every
     // caller byte changed when the core runs lies where a check allowed it.
-    std::int32_t invoke(Arena &a, bool checked) { return invoke(a, checked, row().call); }
-    std::int32_t invoke(Arena &a, bool checked, const std::function<std::int32_t(Arena &)> &call) {
-        if (!calls_core()) return call(a);
+    std::int32_t invoke(Arena &a, bool checked) { return invoke(a, checked, {"", "", row().call, row().core, row().coreResult}); }
+    std::int32_t invoke(Arena &a, bool checked, const Variant &call) {
+        if (!calls_core()) return call.call(a);
         int top = 0;
         // Whether the core runs is for each test to say.
         CoreHook hook(GetParam().core, CoreHook::mayNotRun, [&](const vrxstub_call &c) {
@@ -89,12 +89,12 @@ protected:
             }
             a.own = {reinterpret_cast<std::uintptr_t>(&bottom), reinterpret_cast<std::uintptr_t>(&top)};
             for (std::uint32_t i = 0; i < c.argc; ++i) a.see(c.args[i]);
-            if (a.layout == Layout::Nulls) return row().coreResult;
+            if (a.layout == Layout::Nulls) return call.coreResult;
             for (const auto &[at, text] : a.coreWrites) std::memcpy(at, text.c_str(), text.size() + 1);
-            if (row().core) row().core(c, a);
-            return row().coreResult;
+            if (call.core) call.core(c, a);
+            return call.coreResult;
         });
-        return call(a);
+        return call.call(a);
     }
 
     // A checked frame prepares the sqlca and tags it before converting.
@@ -145,8 +145,9 @@ private:
 // first checks it, and what a refusal of each region gives, as checks.txt
 // holds them: "region: result [core [seeing ...]] [sqlcode n tag
 // ['tokens']]", a region as Arena::region names it. Then each variant of
-// the entry point: "variant label: result [core seeing ...] [sqlcode ...]
-// [leaving 'output' ...]", its output areas as the call left them.
+// the entry point: "variant label[, checking region ...]: result [core
+// seeing ...] [sqlcode ...] [leaving 'output' ...]", every check of the
+// caller's storage in order, and its output areas as the call left them.
 const std::map<std::string, std::string> &checks_txt() {
     static const std::map<std::string, std::string> sections = [] {
         static const char kText[] =
@@ -241,11 +242,15 @@ TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
         transcript += "  " + region + ": " + outcome(a, result, valid.seen, validTag) + "\n";
     }
     for (const Variant *v : variants_of(GetParam().name)) {
-        SCOPED_TRACE(std::string("variant ") + v->label);
+        SCOPED_TRACE("variant " + v->label);
         vrxstub_reset();
         vrxstub_set_ptr_check(1);
         Arena a(Layout::Aligned);
-        const std::int32_t result = invoke(a, true, v->call);
+        const std::int32_t result = invoke(a, true, *v);
+        std::string checks;
+        for (const vrxstub_call &c : calls("sqlagcptr_real"))
+            if (a.mem.holds(arg<const void *>(c, 0)))
+                checks += " " + a.region(arg<const void *>(c, 0), arg<std::uint32_t>(c, 1), arg<std::uint8_t>(c, 2));
         std::vector<Span> allowed = a.outputs();
         allowed.push_back(a.sqlca_span());
         EXPECT_TRUE(unchanged_except(a.mem, allowed));
@@ -253,7 +258,8 @@ TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
         std::string outputs;
         for (const Span &out : a.outputs())
             outputs += " '" + printable(std::string(static_cast<const char *>(out.at), out.size)) + "'";
-        transcript += std::string("  variant ") + v->label + ": " + outcome(a, result, "", validTag) +
+        transcript += "  variant " + v->label + (checks.empty() ? "" : ", checking" + checks) + ": " +
+                      outcome(a, result, "", validTag) +
                       (outputs.empty() ? "" : " leaving" + outputs) + "\n";
     }
     write_section(GetParam().name, transcript);

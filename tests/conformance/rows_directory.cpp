@@ -5,6 +5,7 @@
 namespace vrxtest::conformance {
 namespace {
 
+
 const Rows rows = {
     // The type is 8 bits wide, the authentication 16.
     {"SQLGCADB", "'FEDCBA' 'EDCBA' 82 'DCBA' 'CBA' 'BA' 7 'A' ca",
@@ -113,6 +114,47 @@ void see_registration(const vrxstub_call &c, Arena &a) {
     see_field(a, arg<const void *>(c, 1), 0, 52);
     see_field(a, arg<const void *>(c, 1), offsetof(vrxRegistration, password), 129);
 }
+
+// The node's texts trimmed under structure identifier 0x200 only, and the
+// protocol record's texts by its code: codes sharing a layout, its size and
+// its texts (offset, width), each holding "F" and its width, blank-padded;
+// a 256-byte text is full, its terminator taking the last byte. Codes
+// without a layout have none.
+std::vector<Variant> node_layouts() {
+    struct Layout {
+        std::vector<std::uint8_t> codes;
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> fields;
+    };
+    static const Layout kLayouts[] = {
+        {{0}, {{0, 9}, {9, 9}, {18, 9}}}, {{1}, {{2, 9}}}, {{2}, {{0, 9}, {9, 9}, {18, 9}, {27, 9}}},
+        {{3, 9, 10}, {{0, 256}, {256, 15}}}, {{4}, {{0, 9}}}, {{7}, {{0, 16}, {16, 9}}}, {{5, 6, 8, 11, 255}, {}},
+    };
+    std::vector<Variant> variants;
+    for (const Layout &layout : kLayouts)
+        for (std::uint8_t code : layout.codes)
+            for (std::uint16_t structId : {0x200, 0x201}) {
+                const auto call = [=](Arena &a) {
+                    vrxNodeRecord n{structId, 0xEEEE, {}, {}, code, 0xEE};
+                    std::memcpy(n.comment, "Branch office                  ", 31);
+                    std::memcpy(n.nodeName, "NODE1    ", 9);
+                    std::vector<char> protocol(271, 'p');
+                    for (const auto &[offset, width] : layout.fields) {
+                        const std::string text = width == 256 ? std::string(256, 'h') : "F" + std::to_string(width);
+                        std::memcpy(&protocol[offset], (text + std::string(width - text.size(), ' ')).data(), width);
+                    }
+                    return a.call(sqlgctnd, a.ca(), a.record(n, "node"), static_cast<void *>(a.records(protocol, "protocol")));
+                };
+                const auto see = [=](const vrxstub_call &c, Arena &a) {
+                    see_field(a, arg<const void *>(c, 0), offsetof(vrxNodeRecord, comment), 31);
+                    see_field(a, arg<const void *>(c, 0), offsetof(vrxNodeRecord, nodeName), 9);
+                    for (const auto &[offset, width] : layout.fields) see_field(a, arg<const void *>(c, 1), offset, width);
+                };
+                variants.push_back({"SQLGCTND", "code " + std::to_string(code) + " id " + std::to_string(structId), call, see});
+            }
+    return variants;
+}
+
+const Variants variants(node_layouts());
 
 const Rows nodeAndHostRows = {
     {"SQLGCTND", "node protocol ca 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcd' 'NODENAME' 'PQRSTUVWXYZabcd'", catalogue_node, {}, "", {},
