@@ -113,6 +113,24 @@ std::int32_t message_function(Arena &a, std::int32_t result) {
     return result;
 }
 
+vrxgSnapshotData *data(Arena &a, vrxgObjectList *list, bool noRecord) {
+    return noRecord ? nullptr : a.record(vrxgSnapshotData{list}, "data");
+}
+
+void requests(const vrxstub_call &, Arena &a) {
+    a.seen += " requests " + std::to_string(vrxstub_scratch_request_count());
+}
+
+// Sees the three names and the requests, then raises the list's count to 4.
+void raise_count(const vrxstub_call &c, Arena &a) {
+    see_n_names(c, a, 3);
+    requests(c, a);
+    char *list = nullptr;
+    std::memcpy(&list, arg<const void *>(c, 1), sizeof list);
+    const std::uint32_t four = 4;
+    std::memcpy(list, &four, sizeof four);
+}
+
 // The four forms on the object list: the names as the core sees them and
 // the scratch requests made by then; a count the core raises puts back only
 // what the array holds; a count of 0 is refused (the sqlca left alone when
@@ -123,45 +141,37 @@ std::vector<Variant> object_lists() {
     const std::pair<const char *, Form> forms[] = {
         {"VRXGGETSNAPSHOT",
          [](Arena &a, vrxgObjectList *l, bool noRecord) {
-             return message_function(a, a.call(vrxgGetSnapshot, 9050000u, noRecord ? nullptr : a.record(vrxgSnapshotData{l}, "data"), a.ca()));
+             return message_function(a, a.call(vrxgGetSnapshot, 9050000u, data(a, l, noRecord), a.ca()));
          }},
         {"SQLGMNSS", [](Arena &a, vrxgObjectList *l, bool) { return a.call(sqlgmnss, 0u, a.ca(), 0u, 0u, 0u, l, 0u, 0u); }},
         {"VRXGGETSNAPSHOTSIZE",
          [](Arena &a, vrxgObjectList *l, bool noRecord) {
-             return a.call(vrxgGetSnapshotSize, 9050000u, noRecord ? nullptr : a.record(vrxgSnapshotData{l}, "data"), a.ca());
+             return a.call(vrxgGetSnapshotSize, 9050000u, data(a, l, noRecord), a.ca());
          }},
         {"SQLGMNSZ", [](Arena &a, vrxgObjectList *l, bool) { return a.call(sqlgmnsz, 0u, a.ca(), 0u, l, 0u, 0u); }},
-    };
-    const auto names = [](const vrxstub_call &c, Arena &a) {
-        see_n_names(c, a, 3);
-        a.seen += " requests " + std::to_string(vrxstub_scratch_request_count());
-    };
-    const auto raise = [=](const vrxstub_call &c, Arena &a) {
-        names(c, a);
-        char *list = nullptr;
-        std::memcpy(&list, arg<const void *>(c, 1), sizeof list);
-        const std::uint32_t four = 4;
-        std::memcpy(list, &four, sizeof four);
-    };
-    const auto requests = [](const vrxstub_call &, Arena &a) {
-        a.seen += " requests " + std::to_string(vrxstub_scratch_request_count());
     };
     std::vector<Variant> variants;
     for (const auto &[name, call] : forms) {
         const Form form = call;
-        variants.push_back({name, "three names, count raised", [=](Arena &a) {
+        const auto counted = [form](std::uint32_t count) {
+            return [=](Arena &a) { return form(a, three_objects(a, count), false); };
+        };
+        variants.push_back({name, "three names, count raised",
+                            [=](Arena &a) {
                                 vrxgObjectList *l = three_objects(a, 3);
                                 a.output(reinterpret_cast<char *>(l), 4);
                                 return form(a, l, false);
-                            }, raise});
-        variants.push_back({name, "no entries", [=](Arena &a) { return form(a, three_objects(a, 0), false); }});
+                            },
+                            raise_count});
+        variants.push_back({name, "no entries", counted(0)});
         variants.push_back({name, "no entries, sqlca refused", [=](Arena &a) {
                                 vrxstub_refuse_sqlca(1);
-                                return form(a, three_objects(a, 0), false);
+                                return counted(0)(a);
                             }});
         variants.push_back({name, "no list", [=](Arena &a) { return form(a, nullptr, false); }, requests});
-        variants.push_back({name, "count 0x20000000", [=](Arena &a) { return form(a, three_objects(a, 0x20000000u), false); }, requests});
-        if (name[0] == 'V') variants.push_back({name, "no record", [=](Arena &a) { return form(a, nullptr, true); }, requests});
+        variants.push_back({name, "count 0x20000000", counted(0x20000000u), requests});
+        if (name[0] == 'V')
+            variants.push_back({name, "no record", [=](Arena &a) { return form(a, nullptr, true); }, requests});
     }
     return variants;
 }
