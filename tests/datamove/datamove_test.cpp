@@ -1,8 +1,6 @@
-// Data movement, beyond what the conformance loop shows: the versioned
-// load's sqlca left wholly alone when its record is refused, the load's
-// clean-up re-checks, the trace records, the export's version threshold,
-// 16-bit sign extension, and the stand-in's files. The calls are the
-// conformance rows' valid calls.
+// Data movement, beyond what the conformance loop shows: the load's
+// clean-up re-checks, the trace records and the stand-in's files. The calls
+// are the conformance rows' valid calls.
 #include <utility>
 
 #include "conformance/conformance.h"
@@ -24,7 +22,6 @@ protected:
 };
 
 constexpr std::int32_t kCoreResult = 4711;
-constexpr std::int32_t kRefused = 77;
 
 const char *core_of(const std::string &name) {
 #define VRX_ENTRY(upper, mixed, bytes, core, ...) \
@@ -47,18 +44,6 @@ std::int32_t run(Arena &a, const std::string &name, const std::function<void(Are
         return kCoreResult;
     });
     return find_row(name)->call(a);
-}
-
-// A load record refused by its read check gives -3223, the sqlca untouched
-// (not even its tag is written).
-TEST_F(DataMovementTest, RefusedLoadRecord) {
-    Arena a(Layout::Aligned);
-    vrxgLoadParms *record = nullptr;
-    vrxstub_set_ptr_check(1);
-    a.beforeCall = [&] { vrxstub_refuse_region_with(record, 0, 1, kRefused); };
-    EXPECT_EQ(a.call(vrxgLoad, 9050000u, record = a.record(vrxgLoadParms{}), a.ca()), -3223);
-    EXPECT_EQ(count_calls("vrxLoad"), 0u);
-    EXPECT_TRUE(unchanged_except(a.mem));
 }
 
 // A region refused by its re-check after the core ran keeps its terminator.
@@ -130,27 +115,6 @@ TEST_F(DataMovementTest, TraceRecords) {
             EXPECT_EQ(arg<std::int32_t>(call, 1), c.result);
         }
     }
-}
-
-// Below version 9000000 the second pair of export lists is not read.
-// The record handed over ends where those lists would begin.
-TEST_F(DataMovementTest, ExportSecondListsFromVersion9000000) {
-    CallerStorage mem;
-    const std::size_t prefix = offsetof(vrxgExportParms, piPathList2);
-    auto *params = static_cast<vrxgExportParms *>(std::memset(mem.room(prefix), 0, prefix));
-    CoreHook hook("vrxExport", [](const vrxstub_call &c) {
-        const auto *core = arg<const vrxExportParms *>(c, 1);
-        return core->pathList2 == nullptr && core->locationList2 == nullptr ? 0 : -1;
-    });
-    EXPECT_EQ(vrxgExport(8999999, params, mem.ca()), 0);
-}
-
-// A 16-bit value reaches the core sign-extended.
-TEST_F(DataMovementTest, SixteenBitValuesSignExtended) {
-    CoreHook hook("sqluexpt_api", [](const vrxstub_call &c) { return arg<std::int32_t>(c, 6); });
-    EXPECT_EQ(sqlgexpt(0, 0, 0, nullptr, nullptr, kHigh | 0xFFFF, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr),
-              -1);
 }
 
 // The stand-in: an export writes its file, a load from it reports the same
