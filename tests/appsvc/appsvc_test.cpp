@@ -1,6 +1,5 @@
 // Application programming services, beyond what their conformance rows
-// show: the numbers that are sign-extended, copying through a stored
-// address (each refusal, the upward copy) and copying overlapping memory.
+// show: the numbers that are sign-extended and copying overlapping memory.
 #include <cstring>
 
 #include "harness.h"
@@ -42,46 +41,6 @@ TEST_F(AppServicesTest, SignedNumbersReachTheCoreSignExtended) {
         ASSERT_EQ(calls().size(), 1u) << "nothing but the core call";
         EXPECT_STREQ(calls()[0].name, c.core);
     }
-}
-
-// The copy goes upwards a byte at a time, so a destination one byte above
-// its source repeats the first byte; every refusal copies nothing.
-TEST_F(AppServicesTest, CopyThroughAStoredAddressChecksBothAreasAndCopiesUpwards) {
-    CallerStorage mem;
-    char *area = mem.text("ABCDEFG");
-    char *slot = static_cast<char *>(mem.room(sizeof(char *) + 1)) + 1;  // holds the source address, unaligned
-    std::memcpy(slot, &area, sizeof area);
-    auto *source = reinterpret_cast<void *const *>(slot);
-    const std::vector<Check> both = {{area + 1, 4, 2}, {area, 4, 1}};
-    struct Case {
-        const char *name;
-        int refused;  // the check of `both` refused, if any
-        bool nullSource;
-        std::int32_t result;
-        std::size_t checks;  // how many of `both` were made
-    } cases[] = {
-        {"copied", -1, false, 0, 2},
-        {"destination refused", 0, false, -1, 1},
-        {"source refused", 1, false, -1, 2},
-        {"no source address", -1, true, -1, 1},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        std::memcpy(area, "ABCDEFG", 7);
-        vrxstub_reset();
-        vrxstub_set_ptr_check(1);
-        if (c.refused >= 0) {
-            const auto &[at, length, mode] = both[static_cast<std::size_t>(c.refused)];
-            vrxstub_refuse_region(at, length, static_cast<std::uint8_t>(mode));
-        }
-        EXPECT_EQ(sqlgdref(4, area + 1, c.nullSource ? nullptr : source), c.result);
-        EXPECT_EQ(std::string(area, 7), c.result == 0 ? "AAAAAFG" : "ABCDEFG");
-        EXPECT_EQ(checks_made(), std::vector<Check>(both.begin(), both.begin() + c.checks));
-    }
-    vrxstub_reset();
-    mem.snapshot();
-    EXPECT_EQ(sqlgdref(0, area + 1, source), 0);
-    EXPECT_TRUE(mem.unchanged_except());
 }
 
 // Overlapping areas are copied as if through a buffer; nothing is called.

@@ -99,5 +99,23 @@ const Rows rows = {
     {"SQLGGTPI", "'A' v3 v4", [](Arena &a) { return a.call(sqlggtpi, a.len(1), a.text(1), v(a, "v3"), v(a, "v4")); }},
 };
 
+// SQLGDREF copies upwards a byte at a time, so a destination one byte above
+// its source repeats the first byte; each refusal copies nothing.
+std::int32_t copy_through(Arena &a, vrx_slot length, int refused, bool hasSource = true) {
+    auto *area = static_cast<char *>(std::memcpy(a.out(7), "ABCDEFG", 7));
+    if (refused == 0) vrxstub_refuse_region(area + 1, 4, 2);
+    if (refused == 1) vrxstub_refuse_region(area, 4, 1);
+    auto *source = hasSource ? a.record(static_cast<void *>(area), "source") : nullptr;
+    return a.call(sqlgdref, length, area + 1, reinterpret_cast<void *const *>(source));
+}
+
+const Variants variants({
+    {"SQLGDREF", "copied", [](Arena &a) { return copy_through(a, 4, -1); }},
+    {"SQLGDREF", "destination refused", [](Arena &a) { return copy_through(a, 4, 0); }},
+    {"SQLGDREF", "source refused", [](Arena &a) { return copy_through(a, 4, 1); }},
+    {"SQLGDREF", "no source address", [](Arena &a) { return copy_through(a, 4, -1, false); }},
+    {"SQLGDREF", "length 0", [](Arena &a) { return copy_through(a, 0, -1); }},
+});
+
 }  // namespace
 }  // namespace vrxtest::conformance
