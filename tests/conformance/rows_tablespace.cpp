@@ -130,9 +130,9 @@ std::vector<Variant> six_byte_texts() {
                 std::memcpy(&bytes[e.stride + e.offset], "ABCDEF", 6);
                 char *records = a.records(bytes, "records"), *elsewhere = nullptr;
                 if (std::string(e.name) == "SQLGMTSQ") elsewhere = a.records(std::vector<char>(e.stride, 'o'), "elsewhere");
-                for (char *at : {records, records + e.stride, records + 2 * e.stride, elsewhere})
-                    if (at != nullptr && at != records + e.stride) a.writes(a.output(at + e.offset, 6), "AB");
-                    else if (at != nullptr) a.output(at + e.offset, 6);
+                for (std::size_t i = 0; i < 3; ++i) a.output(records + i * e.stride + e.offset, 6);
+                for (char *at : {records, records + 2 * e.stride}) a.writes(at + e.offset, "AB");
+                if (elsewhere != nullptr) a.writes(a.output(elsewhere + e.offset, 6), "AB");
                 if (k.refuseThird) vrxstub_refuse_region(records + 2 * e.stride + e.offset, 6, 2);
                 auto *count = e.countArg < 0 ? nullptr : a.record(std::uint32_t{0}, "count");
                 a.output(reinterpret_cast<char *>(count), 4);
