@@ -1,6 +1,7 @@
 // Application programming services. The texts of a call share text 0, so
 // that their terminators fall on one byte; values passed through unread are
 // named records. The library's own services write their output areas.
+#include <algorithm>
 #include <array>
 
 #include "conformance/conformance.h"
@@ -98,6 +99,61 @@ const Rows rows = {
      }},
     {"SQLGGTPI", "'A' v3 v4", [](Arena &a) { return a.call(sqlggtpi, a.len(1), a.text(1), v(a, "v3"), v(a, "v4")); }},
 };
+
+// SQLGDREF copies upwards a byte at a time, so a destination one byte above
+// its source repeats the first byte; each refusal copies nothing.
+std::int32_t copy_through(Arena &a, vrx_slot length, int refused, bool hasSource = true) {
+    auto *area = static_cast<char *>(std::memcpy(a.out(7), "ABCDEFG", 7));
+    if (refused == 0) vrxstub_refuse_region(area + 1, 4, 2);
+    if (refused == 1) vrxstub_refuse_region(area, 4, 1);
+    auto *source = hasSource ? a.record(static_cast<void *>(area), "source") : nullptr;
+    return a.call(sqlgdref, length, area + 1, reinterpret_cast<void *const *>(source));
+}
+
+// 0xFFFF reaches the core as -1 where the number is signed: the core's
+// arguments, those at `numbers` as 32-bit values, the same on every build.
+constexpr vrx_slot minus1 = kHigh16 | 0xFFFF;
+auto signed_at(std::vector<std::size_t> numbers, std::function<void(const vrxstub_call &, Arena &)> then = nullptr) {
+    return [=](const vrxstub_call &c, Arena &a) {
+        a.seen.clear();
+        for (std::size_t i = 0; i < c.argc; ++i) {
+            const bool number = std::find(numbers.begin(), numbers.end(), i) != numbers.end();
+            a.seen += (i == 0 ? "" : " ") + (number ? std::to_string(static_cast<std::int32_t>(c.args[i])) : a.describe(c.args[i]));
+        }
+        if (then) then(c, a);
+    };
+}
+
+// Overlapping areas are copied as if through a buffer.
+std::int32_t overlapping(Arena &a, std::size_t to, std::size_t from, vrx_slot count) {
+    auto *area = static_cast<char *>(std::memcpy(a.out(7), "ABCDEFG", 7));
+    return a.call(sqlgmcpy, area + to, area + from, count);
+}
+
+const Variants variants({
+    {"SQLGINTP", "numbers -1",
+     [](Arena &a) { return a.call(sqlgintp, minus1, minus1, a.ca(), static_cast<char *>(v(a, "buffer"))); },
+     signed_at({1, 2}, name_message_file)},
+    {"SQLGGSTT", "numbers -1",
+     [](Arena &a) {
+         const auto *state = a.record(std::array<char, 5>{'4', '2', '7', '0', '4'}, "state");
+         return a.call(sqlggstt, minus1, minus1, state->data(), static_cast<char *>(v(a, "buffer")));
+     },
+     signed_at({1, 2})},
+    {"SQLGGRPN", "number -1",
+     [](Arena &a) {
+         return a.call(sqlggrpn, h1, v(a, "v2"), v(a, "v3"), h4, h5, v(a, "v6"), v(a, "v7"), v(a, "v8"), h9,
+                       v(a, "v10"), minus1, ~0u, ~0u);
+     },
+     signed_at({10})},
+    {"SQLGMCPY", "upwards", [](Arena &a) { return overlapping(a, 1, 0, 4); }},
+    {"SQLGMCPY", "downwards", [](Arena &a) { return overlapping(a, 0, 3, 2); }},
+    {"SQLGDREF", "copied", [](Arena &a) { return copy_through(a, 4, -1); }},
+    {"SQLGDREF", "destination refused", [](Arena &a) { return copy_through(a, 4, 0); }},
+    {"SQLGDREF", "source refused", [](Arena &a) { return copy_through(a, 4, 1); }},
+    {"SQLGDREF", "no source address", [](Arena &a) { return copy_through(a, 4, -1, false); }},
+    {"SQLGDREF", "length 0", [](Arena &a) { return copy_through(a, 0, -1); }},
+});
 
 }  // namespace
 }  // namespace vrxtest::conformance

@@ -86,5 +86,74 @@ const Rows rows = {
      {}, "sqlgts 647", {647}, see_containers, static_cast<std::int32_t>(0x870F0009u)},
 };
 
+// The six-byte texts after the core: three records, the core writing "AB"
+// into the first and third and the count; the second already holds six
+// letters. Every record up to the count is blank-filled after a result of
+// 0 (a single record whatever the count), a refused text is left alone.
+// SQLGMTSQ's list points elsewhere for its second element: the records
+// follow the first, the other one is never filled.
+std::vector<Variant> six_byte_texts() {
+    struct Entry {
+        const char *name;
+        std::uint32_t stride, offset;
+        int countArg;  // of the core; -1 for a single record
+        std::function<std::int32_t(Arena &, char *records, std::uint32_t *count, char *elsewhere)> call;
+    };
+    const Entry kEntries[] = {
+        {"SQLGFTPQ", 300, 176, 3, [](Arena &a, char *r, std::uint32_t *n, char *) {
+             return a.call(sqlgftpq, nullptr, nullptr, reinterpret_cast<vrxgTablespaceLong *>(r), n); }},
+        {"SQLGFTSQ", 176, 168, 3, [](Arena &a, char *r, std::uint32_t *n, char *) {
+             return a.call(sqlgftsq, nullptr, nullptr, reinterpret_cast<vrxgTablespaceShort *>(r), n); }},
+        {"SQLGSTPQ", 300, 176, -1, [](Arena &a, char *r, std::uint32_t *, char *) {
+             return a.call(sqlgstpq, nullptr, nullptr, reinterpret_cast<vrxgTablespaceLong *>(r), nullptr); }},
+        {"SQLGSTSQ", 176, 168, -1, [](Arena &a, char *r, std::uint32_t *, char *) {
+             return a.call(sqlgstsq, nullptr, nullptr, reinterpret_cast<vrxgTablespaceShort *>(r)); }},
+        {"SQLGMTSQ", 300, 176, 1, [](Arena &a, char *r, std::uint32_t *n, char *elsewhere) {
+             auto **list = a.records<vrxgTablespaceLong *>({reinterpret_cast<vrxgTablespaceLong *>(r),
+                                                           reinterpret_cast<vrxgTablespaceLong *>(elsewhere)}, "list");
+             return a.call(sqlgmtsq, nullptr, n, a.record(list, "pointer"), nullptr, nullptr); }},
+        {"SQLGTSQ", 176, 168, 1, [](Arena &a, char *r, std::uint32_t *n, char *) {
+             return a.call(sqlgtsq, nullptr, n, a.record(reinterpret_cast<vrxgTablespaceShort *>(r), "pointer")); }},
+    };
+    struct Case {
+        std::int32_t result;
+        std::uint32_t count;
+        bool refuseThird;
+    };
+    const Case kCases[] = {{0, 3, true}, {0, 2, false}, {0, 0, false}, {0, 0xFFFFFFFF, false}, {-1, 3, false}};
+    std::vector<Variant> variants;
+    for (const Entry &e : kEntries)
+        for (const Case &k : kCases) {
+            if (e.countArg < 0 && k.count != 3) continue;  // the count cases are one for a single record
+            const auto call = [e, k](Arena &a) {
+                std::vector<char> bytes(3 * e.stride, 'o');
+                std::memcpy(&bytes[e.stride + e.offset], "ABCDEF", 6);
+                char *records = a.records(bytes, "records"), *elsewhere = nullptr;
+                if (std::string(e.name) == "SQLGMTSQ") elsewhere = a.records(std::vector<char>(e.stride, 'o'), "elsewhere");
+                for (std::size_t i = 0; i < 3; ++i) a.output(records + i * e.stride + e.offset, 6);
+                for (char *at : {records, records + 2 * e.stride}) a.writes(at + e.offset, "AB");
+                if (elsewhere != nullptr) a.writes(a.output(elsewhere + e.offset, 6), "AB");
+                if (k.refuseThird) vrxstub_refuse_region(records + 2 * e.stride + e.offset, 6, 2);
+                auto *count = e.countArg < 0 ? nullptr : a.record(std::uint32_t{0}, "count");
+                a.output(reinterpret_cast<char *>(count), 4);
+                return e.call(a, records, count, elsewhere);
+            };
+            const auto core = [e, k](const vrxstub_call &c, Arena &) {
+                if (e.countArg >= 0) *arg<std::uint32_t *>(c, static_cast<std::size_t>(e.countArg)) = k.count;
+            };
+            const std::string label = "result " + std::to_string(k.result) +
+                                      (e.countArg < 0 ? "" : " count " + std::to_string(k.count)) +
+                                      (k.refuseThird ? " third refused" : "");
+            variants.push_back({e.name, label, call, core, k.result});
+        }
+    return variants;
+}
+
+const Variants variants(six_byte_texts());
+
+// No container: no core call.
+const Variants noContainers({{"SQLGSTSC", "no containers",
+                              [](Arena &a) { return a.call(sqlgstsc, a.ca(), v(a, "v2"), v(a, "v3"), 0u, containers(a)); }}});
+
 }  // namespace
 }  // namespace vrxtest::conformance
