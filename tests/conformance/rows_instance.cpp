@@ -218,16 +218,19 @@ Variant form_text(const char *name, const char *record, std::int32_t(VRX_STDCALL
             nuls(sizeof(Record), lengthAt)};
 }
 
-// A null record is checked for the record's size, and passed on.
+// The checks of null made before the core runs.
+void see_null_checks(const vrxstub_call &, Arena &a) {
+    for (const vrxstub_call &c : calls("sqlagcptr_real"))
+        if (arg<const void *>(c, 0) == nullptr)
+            a.seen += " checked null " + std::to_string(arg<std::uint32_t>(c, 1)) + "/" + std::to_string(arg<std::uint8_t>(c, 2));
+}
+
+// A null record form is checked for the record's size, and passed on; a
+// null versioned record only passed on.
 template <class Record>
 Variant null_form(const char *name, std::int32_t(VRX_STDCALL *entry)(Record *, sqlca *)) {
     return {name, "null record", [=](Arena &a) { return a.call(entry, static_cast<Record *>(nullptr), a.ca()); },
-            [](const vrxstub_call &, Arena &a) {
-                for (const vrxstub_call &c : calls("sqlagcptr_real"))
-                    if (arg<const void *>(c, 0) == nullptr)
-                        a.seen += " checked null " + std::to_string(arg<std::uint32_t>(c, 1)) + "/" +
-                                  std::to_string(arg<std::uint8_t>(c, 2));
-            }};
+            see_null_checks};
 }
 
 const std::vector<std::size_t> kPstr{0, 248, 264, 532}, kPstart{8, 260, 528}, kPstp{0};
@@ -287,11 +290,13 @@ const Variants variants({
     start_with("no communication record", {true, true, false}),
     start_with("no options, name of length 0", {true, false, true, false}),
     {"VRXGINSTANCESTART", "null record",
-     [](Arena &a) { return a.call(vrxgInstanceStart, 9050000u, static_cast<vrxgInstanceStruct *>(nullptr), a.ca()); }},
+     [](Arena &a) { return a.call(vrxgInstanceStart, 9050000u, static_cast<vrxgInstanceStruct *>(nullptr), a.ca()); },
+     see_null_checks},
     stop_with("no options", {true, true, true, false}),
     stop_with("stop text of length 0", {true, true, true, true, 1, 0, 'U', true}),
     {"VRXGINSTANCESTOP", "null record",
-     [](Arena &a) { return a.call(vrxgInstanceStop, 9050000u, static_cast<vrxgInstanceStruct *>(nullptr), a.ca()); }},
+     [](Arena &a) { return a.call(vrxgInstanceStop, 9050000u, static_cast<vrxgInstanceStruct *>(nullptr), a.ca()); },
+     see_null_checks},
     name_back("NUL first", "\0BCDEFGHI"s),
     name_back("NUL last", "ABCDEFGH\0"s),
     name_back("no NUL", "ABCDEFGHI"),
