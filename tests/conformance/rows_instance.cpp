@@ -206,18 +206,6 @@ const Rows rows = {
     {"SQLGFMEM", "ca memory", [](Arena &a) { return a.call(sqlgfmem, a.ca(), a.record(9u, "memory")); }},
 };
 
-// A record form's texts one at a time: terminated at their length, or at
-// their cap when that is less; a length of 0 leaves a text alone.
-template <class Record>
-Variant form_text(const char *name, const char *record, std::int32_t(VRX_STDCALL *entry)(Record *, sqlca *),
-                  const std::vector<std::size_t> &lengthAt, std::size_t text, std::uint32_t length) {
-    std::vector<std::pair<std::size_t, std::uint32_t>> lengths;
-    for (std::size_t at : lengthAt) lengths.push_back({at, at == lengthAt[text] ? length : 0});
-    return {name, "text " + std::to_string(text) + " of " + std::to_string(length),
-            [=](Arena &a) { return a.call(entry, record_form<Record>(a, record, lengths), a.ca()); },
-            nuls(sizeof(Record), lengthAt)};
-}
-
 // The checks of null made before the core runs.
 void see_null_checks(const vrxstub_call &, Arena &a) {
     for (const vrxstub_call &c : calls("sqlagcptr_real"))
@@ -225,20 +213,36 @@ void see_null_checks(const vrxstub_call &, Arena &a) {
             a.seen += " checked null " + std::to_string(arg<std::uint32_t>(c, 1)) + "/" + std::to_string(arg<std::uint8_t>(c, 2));
 }
 
-// A null record form is checked for the record's size, and passed on; a
-// null versioned record only passed on.
+// A record form's texts one at a time (index, length): terminated at their
+// length, or at their cap when that is less; a length of 0 leaves a text
+// alone. Then a null record: checked for the record's size, and passed on.
 template <class Record>
-Variant null_form(const char *name, std::int32_t(VRX_STDCALL *entry)(Record *, sqlca *)) {
-    return {name, "null record", [=](Arena &a) { return a.call(entry, static_cast<Record *>(nullptr), a.ca()); },
-            see_null_checks};
+std::vector<Variant> form_texts(const char *name, const char *record, std::int32_t(VRX_STDCALL *entry)(Record *, sqlca *),
+                                const std::vector<std::size_t> &lengthAt,
+                                std::initializer_list<std::pair<std::size_t, std::uint32_t>> cases) {
+    std::vector<Variant> out;
+    for (const auto &[text, length] : cases) {
+        std::vector<std::pair<std::size_t, std::uint32_t>> lengths;
+        for (std::size_t at : lengthAt) lengths.push_back({at, at == lengthAt[text] ? length : 0});
+        out.push_back({name, "text " + std::to_string(text) + " of " + std::to_string(length),
+                       [=](Arena &a) { return a.call(entry, record_form<Record>(a, record, lengths), a.ca()); },
+                       nuls(sizeof(Record), lengthAt)});
+    }
+    out.push_back({name, "null record", [=](Arena &a) { return a.call(entry, static_cast<Record *>(nullptr), a.ca()); },
+                   see_null_checks});
+    return out;
 }
 
-const std::vector<std::size_t> kPstr{0, 248, 264, 532}, kPstart{8, 260, 528}, kPstp{0};
+const Variants pstart(form_texts("SQLGPSTART", "pstart", sqlgpstart, {8, 260, 528},
+                                 {{0, 234}, {0, 235}, {0, 236}, {1, 254}, {1, 255}, {1, 256}, {2, 255}, {2, 256}}));
+const Variants pstr(form_texts("SQLGPSTR", "pstr", sqlgpstr, {0, 248, 264, 532}, {{1, 0}, {3, 255}}));
+const Variants pstp(form_texts("SQLGPSTP", "pstp", sqlgpstp, {0}, {{0, 251}, {0, 0}}));
 
 // A local start terminates text U or G, whatever its length, only under its
 // flag byte and a selector of exactly 'U' or 'G'; a remote start or stop its
 // name and communication texts too. A missing record or a length of 0
-// leaves its texts alone; the core records are built all the same.
+// leaves its texts alone; the core records are built all the same. A null
+// instance record goes to the core unchecked.
 Variant start_with(const char *label, Instance s) {
     return {"VRXGINSTANCESTART", label, [=](Arena &a) { return start(a, s); }, see_start};
 }
@@ -265,21 +269,6 @@ Variant name_back(const char *label, std::string written, std::int32_t result = 
 using namespace std::string_literals;
 
 const Variants variants({
-    form_text("SQLGPSTART", "pstart", sqlgpstart, kPstart, 0, 234),
-    form_text("SQLGPSTART", "pstart", sqlgpstart, kPstart, 0, 235),
-    form_text("SQLGPSTART", "pstart", sqlgpstart, kPstart, 0, 236),
-    form_text("SQLGPSTART", "pstart", sqlgpstart, kPstart, 1, 254),
-    form_text("SQLGPSTART", "pstart", sqlgpstart, kPstart, 1, 255),
-    form_text("SQLGPSTART", "pstart", sqlgpstart, kPstart, 1, 256),
-    form_text("SQLGPSTART", "pstart", sqlgpstart, kPstart, 2, 255),
-    form_text("SQLGPSTART", "pstart", sqlgpstart, kPstart, 2, 256),
-    form_text("SQLGPSTR", "pstr", sqlgpstr, kPstr, 1, 0),
-    form_text("SQLGPSTR", "pstr", sqlgpstr, kPstr, 3, 255),
-    form_text("SQLGPSTP", "pstp", sqlgpstp, kPstp, 0, 251),
-    form_text("SQLGPSTP", "pstp", sqlgpstp, kPstp, 0, 0),
-    null_form("SQLGPSTR", sqlgpstr),
-    null_form("SQLGPSTART", sqlgpstart),
-    null_form("SQLGPSTP", sqlgpstp),
     start_with("local, flag 0", local(0, 0)),
     start_with("local, flag 0, padding", local(0, 0xFF)),
     start_with("local, flag 1, padding", local(1, 0xFF)),
