@@ -5,6 +5,8 @@
 // comment's NUL and end a byte later.)
 #include <array>
 #include <cstddef>
+#include <cstring>
+#include <string>
 
 #include "conformance/conformance.h"
 #include "vrxplatform/control.h"
@@ -76,6 +78,47 @@ const Rows rows = {
     {"SQLGDRPN", "32769 rec ca",
      [](Arena &a) { return a.call(sqlgdrpn, ~0u, a.ca(), a.record(9u), kHigh16 | 0x8001); }},
 };
+
+// A create form trims the descriptor of its own kind only; a table with no
+// blank at its end goes unterminated; the code set and territory always.
+std::int32_t create_with(Arena &a, bool dbcr, const char *eyeCatcher, const std::string &table) {
+    vrxDbDescriptor d{};
+    std::memcpy(d.eyeCatcher, eyeCatcher, 8);
+    std::memcpy(d.collatingTable, (table + std::string(256 - table.size(), ' ')).data(), 256);
+    std::memcpy(d.comment, "A comment                      ", 31);
+    auto *descriptor = a.record(d, "descriptor");
+    auto *codes = a.record(vrxDbCodeSet{{'U', 'T', 'F', '-', '8', ' ', ' ', ' ', ' ', ' '}, {'D', 'E', ' ', ' ', ' ', ' '}}, "codes");
+    return dbcr ? a.call(sqlgdbcr, 0, 0, a.ca(), codes, 0, descriptor, nullptr, nullptr)
+                : a.call(sqlgcrea, 0, 0, 0, a.ca(), 0, 0, codes, descriptor, nullptr, nullptr, nullptr);
+}
+
+// The comment, the table, the code set and the territory as the core reads them.
+Variant create_variant(bool dbcr, const char *eyeCatcher, const std::string &table = "TABLE") {
+    return {dbcr ? "SQLGDBCR" : "SQLGCREA", std::string(eyeCatcher) + (table == "TABLE" ? "" : ", full table"),
+            [=](Arena &a) { return create_with(a, dbcr, eyeCatcher, table); },
+            [dbcr](const vrxstub_call &c, Arena &a) {
+                const char *d = arg<const char *>(c, dbcr ? 2 : 3), *codes = arg<const char *>(c, 4);
+                for (const auto &[at, width] : {std::pair{d + offsetof(vrxDbDescriptor, comment), 31}, {d + 16, 256},
+                                                {codes, 10}, {codes + 10, 6}})
+                    a.seen += " '" + std::string(at, strnlen(at, width)) + "'";
+            }};
+}
+
+const Variants variants({
+    create_variant(false, "SQLDBD02"),
+    create_variant(false, "SQLDBD02", std::string(256, 'Q')),
+    create_variant(false, "SQLDBDB0"),
+    create_variant(true, "SQLDBDB0"),
+    create_variant(true, "SQLDBD02"),
+    create_variant(true, "SQLDBDB1"),
+    // The options record is checked ahead of the initialisation; sqlerrp stays the caller's.
+    {"SQLGADDN", "initialisation failing",
+     [](Arena &a) {
+         vrxstub_set_init_result(-1);
+         std::memcpy(a.ca()->sqlerrp, "CALLER", 7);
+         return a.call(sqlgaddn, 0, a.ca(), a.record(std::array<std::uint32_t, 4>{}, "options"));
+     }},
+});
 
 }  // namespace
 }  // namespace vrxtest::conformance

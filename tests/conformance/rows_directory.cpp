@@ -1,10 +1,14 @@
 // Database directory.
+#include <tuple>
+
 #include "conformance/conformance.h"
 #include "vrxplatform/directory.h"
 
 namespace vrxtest::conformance {
 namespace {
 
+// The handle in the core's close-scan record.
+void see_handle(const vrxstub_call &c, Arena &a) { a.see(arg<const vrxDbDirCloseScanStruct *>(c, 1)->iHandle); }
 
 const Rows rows = {
     // The type is 8 bits wide, the authentication 16.
@@ -23,7 +27,8 @@ const Rows rows = {
      }},
     {"SQLGDGNE", "7 entry ca",
      [](Arena &a) { return a.call(sqlgdgne, kHigh16 | 7, a.record<vrxDbDirEntry *>(nullptr, "entry"), a.ca()); }},
-    {"SQLGDCLS", "8020000 & ca", [](Arena &a) { return a.call(sqlgdcls, kHigh16 | 7, a.ca()); }, {"SQLGDCLS"}},
+    {"SQLGDCLS", "8020000 & ca 1286", [](Arena &a) { return a.call(sqlgdcls, kHigh16 | 0x0506, a.ca()); }, {"SQLGDCLS"}, "", {},
+     see_handle},
     {"VRXGDBDIROPENSCAN", "9050000 & ca",
      [](Arena &a) {
          return a.call(vrxgDbDirOpenScan, a.version(9050000u), a.output_from(a.record(vrxgDbDirOpenScanStruct{a.len32(1), a.text(1), 1, 2}),
@@ -37,10 +42,46 @@ const Rows rows = {
                                                                   offsetof(vrxgDbDirNextEntryStruct, poDbDirEntry)), a.ca());
      },
      {"SQLGDGNE"}},
-    {"VRXGDBDIRCLOSESCAN", "9050000 & ca",
-     [](Arena &a) { return a.call(vrxgDbDirCloseScan, a.version(9050000u), a.record(vrxgDbDirCloseScanStruct{7}), a.ca()); },
-     {"SQLGDCLS"}},
+    {"VRXGDBDIRCLOSESCAN", "9050000 & ca 1286",
+     [](Arena &a) { return a.call(vrxgDbDirCloseScan, a.version(9050000u), a.record(vrxgDbDirCloseScanStruct{0x0506}), a.ca()); },
+     {"SQLGDCLS"}, "", {}, see_handle},
 };
+
+// The scan's outputs reach the caller's record only after a core result of
+// 0: the open scan's handle and count, the next entry's address. The path
+// ends at its length; the next entry's handle is 16 bits wide.
+Variant open_scan(std::int32_t result) {
+    return {"VRXGDBDIROPENSCAN", "core result " + std::to_string(result),
+            [](Arena &a) {
+                auto *open = a.record(vrxgDbDirOpenScanStruct{a.len32(2), a.text(3), 0x6868, 0x6E6E}, "open");
+                a.output(reinterpret_cast<char *>(open) + offsetof(vrxgDbDirOpenScanStruct, oHandle), 4);
+                return a.call(vrxgDbDirOpenScan, 9050000u, open, a.ca());
+            },
+            [](const vrxstub_call &c, Arena &a) {
+                auto *core = arg<vrxDbDirOpenScanStruct *>(c, 1);
+                a.see(core->piPath);
+                std::tie(core->oHandle, core->oNumEntries) = std::make_pair(7, 12);
+            },
+            result};
+}
+
+Variant next_entry(std::int32_t result) {
+    return {"VRXGDBDIRGETNEXTENTRY", "core result " + std::to_string(result),
+            [](Arena &a) {
+                auto *next = a.record(vrxgDbDirNextEntryStruct{0x0304, 0xFFFF, nullptr}, "next");
+                // The address's low four bytes: the core's address, "ABCD", has no others.
+                a.output(reinterpret_cast<char *>(next) + offsetof(vrxgDbDirNextEntryStruct, poDbDirEntry), 4);
+                return a.call(vrxgDbDirGetNextEntry, 9000000u, next, a.ca());
+            },
+            [](const vrxstub_call &c, Arena &a) {
+                auto *core = arg<vrxDbDirNextEntryStruct *>(c, 1);
+                a.see(core->iHandle);
+                core->poDbDirEntry = reinterpret_cast<vrxDbDirEntry *>(std::uintptr_t{0x44434241});
+            },
+            result};
+}
+
+const Variants scanVariants({open_scan(0), open_scan(1014), next_entry(0), next_entry(1014)});
 
 }  // namespace
 }  // namespace vrxtest::conformance
@@ -78,21 +119,87 @@ void see_node(const vrxstub_call &c, Arena &a) {
     see_field(a, arg<const void *>(c, 1), 0, 16);
 }
 
-vrxHostDbEntry *host_entry(Arena &a) {
+vrxHostDbEntry *host_entry(Arena &a, std::uint16_t structId = 0x100, const char *local = "LOCAL") {
     vrxHostDbEntry e{};
-    e.structId = 0x100;
-    const std::pair<char *, const char *> texts[] = {{e.comment, "COMMENT"}, {e.localName, "LOCAL"}, {e.targetName, "TARGET"},
+    e.structId = structId;
+    const std::pair<char *, const char *> texts[] = {{e.comment, "COMMENT"}, {e.localName, local}, {e.targetName, "TARGET"},
                                                      {e.requesterName, "REQ"}, {e.parameters, "PARMS"}};
     std::memset(e.comment, ' ', offsetof(vrxHostDbEntry, reserved3) - offsetof(vrxHostDbEntry, comment));
     for (const auto &[field, text] : texts) std::memcpy(field, text, std::strlen(text));
     return a.record(e, "entry");
 }
 
-// The five texts in offset order.
+// The five texts (offset, width) in offset order.
+constexpr std::pair<std::size_t, std::size_t> kHostTexts[] = {{6, 31}, {37, 9}, {46, 19}, {65, 9}, {74, 513}};
+
 void see_host_entry(const vrxstub_call &c, Arena &a) {
-    for (const auto &[offset, width] : {std::pair<std::size_t, std::size_t>{6, 31}, {37, 9}, {46, 19}, {65, 9}, {74, 513}})
-        see_field(a, arg<const void *>(c, 0), offset, width);
+    for (const auto &[offset, width] : kHostTexts) see_field(a, arg<const void *>(c, 0), offset, width);
 }
+
+// An entry's identifier and its texts, which the library may fill.
+void host_outputs(Arena &a, vrxHostDbEntry *e) {
+    a.output(reinterpret_cast<char *>(e), 2);
+    a.output(reinterpret_cast<char *>(e) + 6, sizeof *e - 6);
+}
+
+// The core writes "NEW" and a NUL at the start of each text of the entry at
+// `at`, and the sqlcode.
+void write_new(char *at, const vrxstub_call &c, std::size_t ca, std::int32_t sqlcode) {
+    for (const auto &[offset, width] : kHostTexts) std::memcpy(at + offset, "NEW", 4);
+    arg<sqlca *>(c, ca)->sqlcode = sqlcode;
+}
+
+// Delete and get pass the local name only and put it back, then fill the
+// entry, local name first, after a result of 0 without a negative sqlcode,
+// under the entry's identifier. The local name fills its field: its
+// terminator's byte, 'z', goes back before the fill covers it.
+Variant host_fill(const char *name, decltype(&sqlggdel) entry, std::int32_t result, std::int32_t sqlcode,
+                  std::uint16_t structId = 0x100) {
+    return {name,
+            "result " + std::to_string(result) + " sqlcode " + std::to_string(sqlcode) +
+                (structId != 0x100 ? " identifier " + std::to_string(structId) : ""),
+            [=](Arena &a) {
+                vrxHostDbEntry *e = host_entry(a, 0x100, "LOCALDB1z");
+                host_outputs(a, e);
+                return a.call(entry, a.ca(), e);
+            },
+            [=](const vrxstub_call &c, Arena &) {
+                write_new(arg<char *>(c, 0), c, 1, sqlcode);
+                std::memcpy(arg<char *>(c, 0), &structId, 2);
+            },
+            result};
+}
+
+// Get-entries reads the count after the call and fills the entries that
+// carry the identifier (the second does not), under the same rule.
+Variant host_entries(std::int32_t result, std::int32_t sqlcode) {
+    return {"SQLGGDGT", "result " + std::to_string(result) + " sqlcode " + std::to_string(sqlcode),
+            [](Arena &a) {
+                std::vector<vrxHostDbEntry> values(3);
+                values[0].structId = values[2].structId = 0x100;
+                values[1].structId = 0x0FF;
+                auto *count = a.record<std::int16_t>(0, "count");
+                auto *entries = a.records(values, "entries");
+                a.output(reinterpret_cast<char *>(count), 2);
+                for (vrxHostDbEntry *e = entries; e != entries + 3; ++e) a.output(reinterpret_cast<char *>(e) + 6, sizeof *e - 6);
+                return a.call(sqlggdgt, a.ca(), count, entries);
+            },
+            [=](const vrxstub_call &c, Arena &) {
+                std::memcpy(arg<char *>(c, 0), "\3", 2);
+                for (int i = 0; i < 3; ++i) write_new(arg<char *>(c, 1) + i * sizeof(vrxHostDbEntry), c, 2, sqlcode);
+            },
+            result};
+}
+
+const Variants hostVariants({
+    // Trimmed under identifier 0x100 only, and put back.
+    {"SQLGGDAD", "identifier 255", [](Arena &a) { return a.call(sqlggdad, a.ca(), host_entry(a, 0x0FF)); }, see_host_entry},
+    host_fill("SQLGGDEL", sqlggdel, 0, 0), host_fill("SQLGGDEL", sqlggdel, 0, 100), host_fill("SQLGGDEL", sqlggdel, 0, -1),
+    host_fill("SQLGGDEL", sqlggdel, 4, 0), host_fill("SQLGGDEL", sqlggdel, 0, 0, 0x101),
+    host_fill("SQLGGDGE", sqlggdge, 0, 0), host_fill("SQLGGDGE", sqlggdge, 0, 100), host_fill("SQLGGDGE", sqlggdge, 0, -1),
+    host_fill("SQLGGDGE", sqlggdge, 4, 0), host_fill("SQLGGDGE", sqlggdge, 0, 0, 0x101),
+    host_entries(0, 0), host_entries(0, 5), host_entries(0, -1), host_entries(4, 0),
+});
 
 // The user's text runs over its length field to the password, whose length
 // is 0: both end on the password's first byte.

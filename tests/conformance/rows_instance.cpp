@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "conformance/conformance.h"
+#include "harness.h"
 #include "vrxplatform/instance.h"
 
 namespace vrxtest::conformance {
@@ -15,7 +16,7 @@ namespace {
 
 // A record form of 'r' bytes with its 32-bit lengths at the given offsets.
 template <class Record>
-Record *record_form(Arena &a, const char *name, std::initializer_list<std::pair<std::size_t, std::uint32_t>> lengths) {
+Record *record_form(Arena &a, const char *name, const std::vector<std::pair<std::size_t, std::uint32_t>> &lengths) {
     Record r;
     std::memset(static_cast<void *>(&r), 'r', sizeof r);
     for (const auto &[at, n] : lengths) {
@@ -26,8 +27,7 @@ Record *record_form(Arena &a, const char *name, std::initializer_list<std::pair<
 }
 
 // Where the core finds a NUL in a record form, outside its length fields.
-auto nuls(std::uint32_t size, std::initializer_list<std::size_t> lengthAt) {
-    const std::vector<std::size_t> lengths(lengthAt);
+auto nuls(std::uint32_t size, const std::vector<std::size_t> &lengths) {
     return [size, lengths](const vrxstub_call &c, Arena &a) {
         const char *r = arg<const char *>(c, 0);
         for (std::size_t i = 0; i < size; ++i) {
@@ -44,9 +44,68 @@ vrxgInstanceCommStruct *comm(Arena &a) {
                     "comm");
 }
 
-void see_instance(const vrxInstanceStruct *i, Arena &a) {
+// The core's instance record, its communication record and options; a null record as 0.
+void see_instance(const vrxstub_call &c, Arena &a) {
+    const auto *i = arg<const vrxInstanceStruct *>(c, 1);
+    if (i == nullptr) return;
     const vrxInstanceCommStruct *m = i->piComm;
-    a.see(i->iIsRemote, i->piInstanceName, m->iValue, m->piText1, m->piText2, m->piText3);
+    a.see(i->iIsRemote, i->piInstanceName);
+    if (m == nullptr) a.see(m);
+    else a.see(m->iValue, m->piText1, m->piText2, m->piText3);
+}
+
+void see_start(const vrxstub_call &c, Arena &a) {
+    see_instance(c, a);
+    const auto *i = arg<const vrxInstanceStruct *>(c, 1);
+    if (i == nullptr) return;
+    const auto *o = static_cast<const vrxStartOptionsStruct *>(i->piOptions);
+    if (o == nullptr) return a.see(o);
+    a.see(o->iText1Len, o->piText1, o->iValue1, o->iValue2, o->iValue3, o->iText2Len, o->piText2, o->iValue4,
+          o->iValue5, o->iText3Len, o->piText3, o->iValue6, o->iValue7, o->iValue8, o->iValue9, o->iValue10,
+          o->iValue11, o->iFlag, o->piTextU, o->piTextG, o->iSelector);
+}
+
+void see_stop(const vrxstub_call &c, Arena &a) {
+    see_instance(c, a);
+    if (const auto *i = arg<const vrxInstanceStruct *>(c, 1)) a.see(i->piOptions);
+}
+
+// What a variant changes in the versioned start or stop of the rows.
+struct Instance {
+    bool remote = true, name = true, comm = true, options = true;
+    std::uint8_t flag = 1, padding = 0;  // the padding after the flag and after the selector
+    char selector = VRX_START_SELECT_U;
+    bool emptyText = false;  // text U, or the stop text, of length 0
+};
+
+// A local instance record's remote flag is 0, the padding after it not.
+// The name lies on shared text k.
+vrxgInstanceStruct *instance(Arena &a, const Instance &s, int k, void *options) {
+    vrxgInstanceStruct i{1, a.len32(4), a.text(4, k), s.comm ? comm(a) : nullptr, options};
+    if (!s.name) i.iInstanceNameLen = 0;
+    if (!s.remote) std::memcpy(&i, "\0\xFF\xFF\xFF", 4);
+    return a.record(i, "instance");
+}
+
+std::int32_t start(Arena &a, const Instance &s) {
+    vrxgStartOptionsStruct o{a.len32(1), a.text(1),    101, 102, 103, 0,   nullptr,
+                             104,        105,          a.len32(3), a.text(3), 106, 107, 108,
+                             109,        110,          111, 1,   a.len32(2), a.text(2, 2), a.len32(4),
+                             a.text(4, 3), VRX_START_SELECT_U};
+    char *bytes = reinterpret_cast<char *>(&o);
+    const std::size_t flag = offsetof(vrxgStartOptionsStruct, iFlag), selector = offsetof(vrxgStartOptionsStruct, iSelector);
+    std::memset(bytes + flag + 1, s.padding, offsetof(vrxgStartOptionsStruct, iTextULen) - flag - 1);
+    std::memset(bytes + selector + 1, s.padding, sizeof o - selector - 1);
+    o.iFlag = s.flag;
+    o.iSelector = static_cast<std::uint8_t>(s.selector);
+    if (s.emptyText) o.iTextULen = 0;
+    vrxgInstanceStruct *i = instance(a, s, 2, s.options ? a.record(o, "options") : nullptr);
+    return a.call(vrxgInstanceStart, a.version(9050000u), i, a.ca());
+}
+
+std::int32_t stop(Arena &a, const Instance &s) {
+    auto *stop = s.options ? a.record(vrxgStopOptionsStruct{s.emptyText ? 0 : a.len32(2), a.text(2)}, "stop") : nullptr;
+    return a.call(vrxgInstanceStop, a.version(9050000u), instance(a, s, 0, stop), a.ca());
 }
 
 // A versioned row whose entry point builds a core record: `make` fills the
@@ -78,36 +137,10 @@ const Rows rows = {
     {"VRXGINSTANCESTART",
      "9050000 & ca 1 'DCBA' 7 'A' 'BA' 'CBA' 1 'A' 101 102 103 0 0 104 105 3 'CBA' 106 107 108 109 110 111 1 'BA' "
      "'DCBA                    ' 85",
-     [](Arena &a) {
-         const vrxgStartOptionsStruct o{a.len32(1), a.text(1),    101, 102, 103, 0,   nullptr,
-                                        104,        105,          a.len32(3), a.text(3), 106, 107, 108,
-                                        109,        110,          111, 1,   a.len32(2), a.text(2, 2), a.len32(4),
-                                        a.text(4, 3), VRX_START_SELECT_U};
-         const vrxgInstanceStruct i{1, a.len32(4), a.text(4, 2), comm(a), a.record(o, "options")};
-         return a.call(vrxgInstanceStart, a.version(9050000u), a.record(i, "instance"), a.ca());
-     },
-     {}, "", {},
-     [](const vrxstub_call &c, Arena &a) {
-         const auto *i = arg<const vrxInstanceStruct *>(c, 1);
-         const auto *o = static_cast<const vrxStartOptionsStruct *>(i->piOptions);
-         see_instance(i, a);
-         a.see(o->iText1Len, o->piText1, o->iValue1, o->iValue2, o->iValue3, o->iText2Len, o->piText2, o->iValue4,
-               o->iValue5, o->iText3Len, o->piText3, o->iValue6, o->iValue7, o->iValue8, o->iValue9, o->iValue10,
-               o->iValue11, o->iFlag, o->piTextU, o->piTextG, o->iSelector);
-     }},
+     [](Arena &a) { return start(a, {}); }, {}, "", {}, see_start},
     // The stop text and the instance name end on the same byte.
-    {"VRXGINSTANCESTOP", "9050000 & ca 1 'DCBA' 7 'A' 'BA' 'CBA' stop",
-     [](Arena &a) {
-         auto *stop = a.record(vrxgStopOptionsStruct{a.len32(2), a.text(2)}, "stop");
-         const vrxgInstanceStruct i{1, a.len32(4), a.text(4), comm(a), stop};
-         return a.call(vrxgInstanceStop, a.version(9050000u), a.record(i, "instance"), a.ca());
-     },
-     {}, "", {},
-     [](const vrxstub_call &c, Arena &a) {
-         const auto *i = arg<const vrxInstanceStruct *>(c, 1);
-         see_instance(i, a);
-         a.see(i->piOptions);
-     }},
+    {"VRXGINSTANCESTOP", "9050000 & ca 1 'DCBA' 7 'A' 'BA' 'CBA' stop", [](Arena &a) { return stop(a, {}); }, {}, "", {},
+     see_stop},
     // Given password, user name, instance name; the core takes them the other way round.
     {"SQLGATIN", "'CBA' 'BA' 'A' ca",
      [](Arena &a) {
@@ -172,6 +205,93 @@ const Rows rows = {
     {"SQLGISIG", "ca", [](Arena &a) { return a.call(sqlgisig, a.ca()); }},
     {"SQLGFMEM", "ca memory", [](Arena &a) { return a.call(sqlgfmem, a.ca(), a.record(9u, "memory")); }},
 };
+
+// The checks of null made before the core runs.
+void see_null_checks(const vrxstub_call &, Arena &a) {
+    for (const vrxstub_call &c : calls("sqlagcptr_real"))
+        if (arg<const void *>(c, 0) == nullptr)
+            a.seen += " checked null " + std::to_string(arg<std::uint32_t>(c, 1)) + "/" + std::to_string(arg<std::uint8_t>(c, 2));
+}
+
+// A record form's texts one at a time (index, length): terminated at their
+// length, or at their cap when that is less; a length of 0 leaves a text
+// alone. Then a null record: checked for the record's size, and passed on.
+template <class Record>
+std::vector<Variant> form_texts(const char *name, const char *record, std::int32_t(VRX_STDCALL *entry)(Record *, sqlca *),
+                                const std::vector<std::size_t> &lengthAt,
+                                std::initializer_list<std::pair<std::size_t, std::uint32_t>> cases) {
+    std::vector<Variant> out;
+    for (const auto &[text, length] : cases) {
+        std::vector<std::pair<std::size_t, std::uint32_t>> lengths;
+        for (std::size_t at : lengthAt) lengths.push_back({at, at == lengthAt[text] ? length : 0});
+        out.push_back({name, "text " + std::to_string(text) + " of " + std::to_string(length),
+                       [=](Arena &a) { return a.call(entry, record_form<Record>(a, record, lengths), a.ca()); },
+                       nuls(sizeof(Record), lengthAt)});
+    }
+    out.push_back({name, "null record", [=](Arena &a) { return a.call(entry, static_cast<Record *>(nullptr), a.ca()); },
+                   see_null_checks});
+    return out;
+}
+
+const Variants pstart(form_texts("SQLGPSTART", "pstart", sqlgpstart, {8, 260, 528},
+                                 {{0, 234}, {0, 235}, {0, 236}, {1, 254}, {1, 255}, {1, 256}, {2, 255}, {2, 256}}));
+const Variants pstr(form_texts("SQLGPSTR", "pstr", sqlgpstr, {0, 248, 264, 532}, {{1, 0}, {3, 255}}));
+const Variants pstp(form_texts("SQLGPSTP", "pstp", sqlgpstp, {0}, {{0, 251}, {0, 0}}));
+
+// A local start terminates text U or G, whatever its length, only under its
+// flag byte and a selector of exactly 'U' or 'G'; a remote start or stop its
+// name and communication texts too. A missing record or a length of 0
+// leaves its texts alone; the core records are built all the same. A null
+// instance record goes to the core unchecked.
+Variant start_with(const char *label, Instance s) {
+    return {"VRXGINSTANCESTART", label, [=](Arena &a) { return start(a, s); }, see_start};
+}
+Variant stop_with(const char *label, Instance s) {
+    return {"VRXGINSTANCESTOP", label, [=](Arena &a) { return stop(a, s); }, see_stop};
+}
+constexpr Instance local(std::uint8_t flag, std::uint8_t padding, char selector = 'U', bool emptyText = false) {
+    return {false, true, true, true, flag, padding, selector, emptyText};
+}
+
+// The name comes back blank-filled from the core's terminator to its ninth
+// byte, whatever the core's result; without a terminator, or refused, as
+// the core left it.
+Variant name_back(const char *label, std::string written, std::int32_t result = 4711, bool refused = false) {
+    return {"SQLGGINS", label,
+            [=](Arena &a) {
+                char *name = a.out(9);
+                if (refused) vrxstub_refuse_region(name, 9, 2);
+                return a.call(sqlggins, a.ca(), name);
+            },
+            [=](const vrxstub_call &c, Arena &) { std::memcpy(arg<char *>(c, 0), written.data(), 9); }, result};
+}
+
+using namespace std::string_literals;
+
+const Variants variants({
+    start_with("local, flag 0", local(0, 0)),
+    start_with("local, flag 0, padding", local(0, 0xFF)),
+    start_with("local, flag 1, padding", local(1, 0xFF)),
+    start_with("local, flag 0x80, G", local(0x80, 0, 'G')),
+    start_with("local, selector X", local(1, 0, 'X')),
+    start_with("local, selector u", local(1, 0, 'u')),
+    start_with("local, U of length 0", local(1, 0, 'U', true)),
+    start_with("no communication record", {true, true, false}),
+    start_with("no options, name of length 0", {true, false, true, false}),
+    {"VRXGINSTANCESTART", "null record",
+     [](Arena &a) { return a.call(vrxgInstanceStart, 9050000u, static_cast<vrxgInstanceStruct *>(nullptr), a.ca()); },
+     see_null_checks},
+    stop_with("no options", {true, true, true, false}),
+    stop_with("stop text of length 0", {true, true, true, true, 1, 0, 'U', true}),
+    {"VRXGINSTANCESTOP", "null record",
+     [](Arena &a) { return a.call(vrxgInstanceStop, 9050000u, static_cast<vrxgInstanceStruct *>(nullptr), a.ca()); },
+     see_null_checks},
+    name_back("NUL first", "\0BCDEFGHI"s),
+    name_back("NUL last", "ABCDEFGH\0"s),
+    name_back("no NUL", "ABCDEFGHI"),
+    name_back("refused", "AB\0DEFGHI"s, 4711, true),
+    name_back("core result -1032", "VRX\0EFGHI"s, -1032),
+});
 
 }  // namespace
 }  // namespace vrxtest::conformance
