@@ -129,5 +129,85 @@ const Rows rows = {
      }},
 };
 
+// The texts of a core list, each after a blank.
+std::string listed(const char *const *texts, std::uint32_t count) {
+    std::string out;
+    for (std::uint32_t i = 0; i < count; ++i) out += std::string(" ") + (texts[i] != nullptr ? texts[i] : "(null)");
+    return out;
+}
+
+// An area of `width` bytes holding `bytes`, printed after the call.
+char *area(Arena &a, std::size_t width, const std::string &bytes) {
+    char *at = a.out(width);
+    return static_cast<char *>(std::memcpy(at, bytes.data(), bytes.size()));
+}
+
+// By version: fields as far as the version supplies them, the lists as
+// copies; each output takes as many bytes as its length says, at most the
+// core text's width, and is blank-filled over length + 1 bytes of its
+// area (shown with one byte more).
+// The restore's text 8, text 9 and second list come over from their
+// versions on: the word at 132 is not read before (it holds 0x10), an empty
+// second list costs no scratch request; the core's reserved word stays 0.
+// The positional restore's timestamp terminator is not saved: the
+// blank-fill puts the field back; a length past the field keeps its byte.
+std::vector<Variant> versioned() {
+    std::vector<Variant> variants;
+    const std::uint32_t backups[][3] = {{8010199, 5, 4}, {8010200, 40, 20}, {8010400, 33, 15}, {9050000, 33, 15}};
+    for (const auto &[version, idLen, tsLen] : backups)
+        variants.push_back({"VRXGBACKUP", "version " + std::to_string(version),
+                            [version = version, idLen = idLen, tsLen = tsLen](Arena &a) {
+                                vrxgBackupStruct p{};
+                                std::tie(p.piDbAlias, p.iDbAliasLen, p.piText4, p.iText4Len) = std::tuple(a.text(1), a.len32(1), a.text(4), a.len32(4));
+                                std::tie(p.poIdentifier, p.iIdentifierLen) = std::pair(a.out(idLen + 2), idLen);
+                                std::tie(p.poTimestamp, p.iTimestampLen) = std::pair(a.out(tsLen + 2), tsLen);
+                                std::tie(p.iValues[7], p.iValue8010200, p.iValues8010400[1], p.iValues9050000[4]) = std::tuple(263, 512, 769, 1028);
+                                std::tie(p.piTablespaceList, p.piMediaList) = std::pair(text_list<vrxgTextList>(a, {1, 2}), text_list<vrxgMediaList>(a, {3}));
+                                return a.call(vrxgBackup, version, a.record(p), a.ca());
+                            },
+                            [](const vrxstub_call &c, Arena &a) {
+                                auto *core = arg<vrxBackupStruct *>(c, 1);
+                                a.see(core->dbAlias, core->values[7], core->value8010200, core->text4, core->values8010400[1], core->values9050000[4]);
+                                a.seen += listed(core->tablespaces->names, core->tablespaces->count) + " " + core->media->mediaType +
+                                          listed(core->media->locations, core->media->count);
+                                std::memcpy(core->identifier, "APP.0001", 9);
+                                std::memcpy(core->timestamp, "20261205101010", 15);
+                            }});
+    for (std::uint32_t version : {8010399u, 8010400u, 8019999u, 8020000u, 8020199u, 8020200u})
+        for (int second : {-1, 0, 2}) {  // the second list: not read (0x10), empty, two texts
+            if ((version >= 8020200) == (second < 0)) continue;
+            variants.push_back({"VRXGRESTORE", "version " + std::to_string(version) + (second == 0 ? " empty" : ""),
+                                [=](Arena &a) {
+                                    vrxgRestoreStruct p{};
+                                    std::tie(p.piText8, p.iText8Len, p.piText9, p.iText9Len) = std::tuple(a.text(1), a.len32(1), a.text(2), a.len32(2));
+                                    std::tie(p.poIdentifier, p.iIdentifierLen, p.iValues8010400[1]) = std::tuple(a.out(11), 9, 513);
+                                    p.piTextList2 = second < 0 ? reinterpret_cast<vrxgTextList *>(std::uintptr_t{0x10})
+                                                    : second == 0 ? a.record(vrxgTextList{nullptr, 0}, "list")
+                                                                  : text_list<vrxgTextList>(a, {1, 2});
+                                    return a.call(vrxgRestore, version, a.record(p), a.ca());
+                                },
+                                [](const vrxstub_call &c, Arena &a) {
+                                    auto *core = arg<vrxRestoreStruct *>(c, 1);
+                                    a.see(core->text8, core->text9, core->values8010400[1], core->reserved);
+                                    a.seen += core->textList2 != nullptr ? listed(core->textList2->names, core->textList2->count) : " (no list)";
+                                    a.seen += " requests " + std::to_string(vrxstub_scratch_request_count());
+                                    std::memcpy(core->identifier, "RESTORED", 9);
+                                }});
+        }
+    const std::pair<const char *, vrx_slot> stamps[] = {
+        {"20261205XXXXXXX#", 8}, {"20261205101010X#", 14}, {"XXXXXXXXXXXXXXX#", 0}, {"202612051010101#", 15}};
+    for (const auto &[field, length] : stamps)
+        variants.push_back({"SQLGRSTO", "timestamp " + std::to_string(length),
+                            [field = std::string(field), length = length](Arena &a) {
+                                return a.call(sqlgrsto, 0u, 0u, length, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u,
+                                              nullptr, area(a, 16, field), nullptr, 0u, nullptr, nullptr, nullptr, nullptr,
+                                              0u, 0u, 0u, 0u, a.ca());
+                            },
+                            [](const vrxstub_call &c, Arena &a) { a.seen += std::string(" '") + arg<const char *>(c, 7) + "'"; }});
+    return variants;
+}
+
+const Variants variants(versioned());
+
 }  // namespace
 }  // namespace vrxtest::conformance

@@ -1,6 +1,6 @@
-// Backup, log archiving and restore: the positional forms' lists, the
-// restore's 15-byte timestamp, and the versioned records field by field and
-// version by version. (The conformance rows hold the argument mappings.)
+// Backup, log archiving and restore: the positional forms' lists and the
+// versioned forms' missing and refused records. (The conformance rows and
+// their variants hold the argument mappings, versions and timestamps.)
 #include "caller_lists.h"
 
 using namespace vrxtest;
@@ -15,8 +15,6 @@ std::string listed(char *const *texts, std::uint32_t count) {
     for (const std::string &t : core_texts(texts, count)) out += " " + t;
     return out;
 }
-
-std::string text(const char *t) { return t != nullptr ? t : "(null)"; }
 
 // A positional form with its lists, the lines of its requests (table
 // spaces, 'L' list, 'O' list) and the tags they fail with.
@@ -128,78 +126,6 @@ TEST_F(RecoveryTest, MediaListRetypedByTheCoreIsNotWrittenBack) {
     EXPECT_TRUE(mem.unchanged_except({{media.list, 1}, {media.texts[0] + 8, 1}, {ca, sizeof(sqlca)}}));
 }
 
-// The timestamp's terminator is not saved: the blank-fill after the call
-// puts the field back. A length past the field has its byte put back.
-TEST_F(RecoveryTest, RestoreTimestampIsPutBackByItsBlankFill) {
-    const struct {
-        const char *field;
-        vrx_slot length;
-        const char *seen, *after;
-    } cases[] = {
-        {"20261205XXXXXXX#", 8, "20261205", "20261205       #"},
-        {"20261205101010X#", 14, "20261205101010", "20261205101010 #"},
-        {"XXXXXXXXXXXXXXX#", 0, "", "               #"},
-        {"202612051010101#", 15, "202612051010101", "202612051010101#"},
-    };
-    for (const auto &c : cases) {
-        CallerStorage mem;
-        char *field = mem.field(c.field, 16);
-        std::string seen;
-        CoreHook hook("sqlursto", [&](const vrxstub_call &call) { return seen = text_arg(call, 7), 0; });
-        EXPECT_EQ(sqlgrsto(0, 0, c.length, 0, 0, 0, 0, nullptr, nullptr, 0, 0, 0, 0, nullptr, field, nullptr, 0,
-                           nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0, mem.ca()),
-                  0);
-        EXPECT_EQ(seen, c.seen);
-        EXPECT_EQ(field_text(field, 16), c.after);
-    }
-}
-
-// Fields come over as far as the version supplies them, the lists as
-// copies; each output takes as many bytes as its length says, at most the
-// core text's width, and is blank-filled over length + 1 bytes.
-TEST_F(RecoveryTest, VersionedBackupTakesWhatItsVersionSupplies) {
-    const std::string identifier33 = "APP.0001" + std::string(26, ' ') + "i", timestamp15 = "20261205101010  t";
-    const struct {
-        std::uint32_t version, idLen, tsLen;
-        const char *seen;
-        std::string identifier, timestamp;  // the caller's areas, length + 2 bytes
-    } cases[] = {
-        {8010199, 5, 4, "DB 263 0 (null) 0 0 TS1 TS2 O /b", "APP.0ii", "2026tt"},
-        {8010200, 40, 20, "DB 263 512 (null) 0 0 TS1 TS2 O /b", "APP.0001" + std::string(33, ' ') + "i",
-         "20261205101010" + std::string(7, ' ') + "t"},
-        {8010400, 33, 15, "DB 263 512 T4 769 0 TS1 TS2 O /b", identifier33, timestamp15},
-        {9050000, 33, 15, "DB 263 512 T4 769 1028 TS1 TS2 O /b", identifier33, timestamp15},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.version);
-        CallerStorage mem;
-        vrxgBackupStruct p{};
-        std::tie(p.piDbAlias, p.iDbAliasLen, p.piText4, p.iText4Len) = std::tuple(mem.text("DB"), 2, mem.text("T4"), 2);
-        std::tie(p.poIdentifier, p.iIdentifierLen) = std::pair(mem.field("", c.idLen + 2, 'i'), c.idLen);
-        std::tie(p.poTimestamp, p.iTimestampLen) = std::pair(mem.field("", c.tsLen + 2, 't'), c.tsLen);
-        std::tie(p.iValues[7], p.iValue8010200) = std::pair(263, 512);
-        std::tie(p.iValues8010400[1], p.iValues9050000[4]) = std::pair(769, 1028);
-        p.piTablespaceList = text_list(mem, {"TS1", "TS2"}).list;
-        p.piMediaList = versioned_media_list(mem, 'O', {"/b"}).list;
-        std::string seen;
-        CoreHook hook("vrxBackup", [&](const vrxstub_call &call) {
-            auto *core = arg<vrxBackupStruct *>(call, 1);
-            seen = std::string(core->dbAlias) + " " + std::to_string(core->values[7]) + " " +
-                   std::to_string(core->value8010200) + " " + text(core->text4) + " " +
-                   std::to_string(core->values8010400[1]) + " " + std::to_string(core->values9050000[4]) +
-                   listed(core->tablespaces->names, core->tablespaces->count) + " " + core->media->mediaType +
-                   listed(core->media->locations, core->media->count);
-            std::memcpy(core->identifier, "APP.0001", 9);
-            std::memcpy(core->timestamp, "20261205101010", 15);
-            return 0;
-        });
-        EXPECT_EQ(vrxgBackup(c.version, mem.place(p), mem.ca()), 0);
-        EXPECT_EQ(seen, c.seen);
-        EXPECT_EQ(field_text(p.poIdentifier, c.idLen + 2), c.identifier);
-        EXPECT_EQ(field_text(p.poTimestamp, c.tsLen + 2), c.timestamp);
-    }
-}
-
 // A missing record is reported as a memory failure; a refused list record
 // leaves the core an empty list; a refused terminator of a list's last text
 // ends the call. The archive log passes a null record on.
@@ -230,42 +156,6 @@ TEST_F(RecoveryTest, VersionedFormsActOnMissingAndRefusedRecords) {
     EXPECT_EQ(count_calls("vrxBackup"), 1u);
     CoreHook archive("vrxArchiveLog", [](const vrxstub_call &c) { return arg<void *>(c, 1) == nullptr ? -1078 : 0; });
     EXPECT_EQ(vrxgArchiveLog(1, nullptr, ca), -1078);
-}
-
-// Text 8, text 9 and the second list come over from their versions on; the
-// word at offset 132 is not read before, an empty second list costs no
-// scratch memory, the core's reserved word stays 0.
-TEST_F(RecoveryTest, VersionedRestoreTakesWhatItsVersionSupplies) {
-    for (std::uint32_t version : {8010399u, 8010400u, 8019999u, 8020000u, 8020199u, 8020200u}) {
-        for (bool empty : {false, true}) {
-            SCOPED_TRACE(std::to_string(version) + (empty ? " empty" : ""));
-            vrxstub_reset();
-            CallerStorage mem;
-            vrxgRestoreStruct p{};
-            std::tie(p.piText8, p.iText8Len, p.piText9, p.iText9Len) = std::tuple(mem.text("T8"), 2, mem.text("T9"), 2);
-            std::tie(p.poIdentifier, p.iIdentifierLen) = std::pair(mem.field("", 11, 'i'), 9);
-            p.iValues8010400[1] = 513;
-            p.piTextList2 = version < 8020200 ? reinterpret_cast<vrxgTextList *>(std::uintptr_t{0x10})
-                            : empty           ? text_list(mem, {}).list
-                                              : text_list(mem, {"x", "yy"}).list;
-            std::string seen;
-            CoreHook hook("vrxRestore", [&](const vrxstub_call &call) {
-                auto *core = arg<vrxRestoreStruct *>(call, 1);
-                const vrxNameList *second = core->textList2;
-                seen = text(core->text8) + " " + text(core->text9) + " " + std::to_string(core->values8010400[1]) +
-                       " " + std::to_string(core->reserved) +
-                       (second != nullptr ? listed(second->names, second->count) : " (no list)");
-                std::memcpy(core->identifier, "RESTORED", 9);
-                return 0;
-            });
-            EXPECT_EQ(vrxgRestore(version, mem.place(p), mem.ca()), 0);
-            const bool v8 = version >= 8010400, v9 = version >= 8020000, list = version >= 8020200;
-            EXPECT_EQ(seen, std::string(v8 ? "T8 " : "(null) ") + (v9 ? "T9 " : "(null) ") + (v8 ? "513" : "0") + " 0" +
-                                (!list ? " (no list)" : empty ? "" : " x yy"));
-            EXPECT_EQ(vrxstub_scratch_request_count(), list && !empty ? 4u : 0u);
-            EXPECT_EQ(field_text(p.poIdentifier, 11), "RESTORED  i");
-        }
-    }
 }
 
 }  // namespace
