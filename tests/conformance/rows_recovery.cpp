@@ -3,9 +3,11 @@
 // first, so that a list put back before the one after it, or a list's
 // entries put back first to last, leave a NUL there. The versioned
 // restore's media list ends on text 2, where its second text list follows.
+#include <memory>
 #include <tuple>
 
 #include "conformance/conformance.h"
+#include "frame/media_list.h"
 #include "vrxplatform/recovery.h"
 
 namespace vrxtest::conformance {
@@ -208,6 +210,104 @@ std::vector<Variant> versioned() {
 }
 
 const Variants variants(versioned());
+
+// The positional forms terminate their lists in the caller's storage: 'L'
+// every path, 'O' the first, other types nothing; a negative count, a
+// refused list record or entry array leave a list alone; a refused text is
+// skipped, unless it is the last, whose check ends the call (result 1).
+// Seen: each text as the core reads it ('#' follows an unterminated one),
+// then the scratch requests (line and size). The media list's request
+// failing is reported under its own tag.
+using ListCall = std::int32_t (*)(Arena &, vrxTablespaceList *, vrxMediaList *);
+const std::pair<const char *, ListCall> kListForms[] = {
+    {"SQLGBKP", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
+         return a.call(sqlgbkp, 0u, 0u, 0u, 0u, nullptr, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, t, m, nullptr, nullptr, 0u,
+                       0u, 0u, 0u, 0u, 0u, 0u, a.ca());
+     }},
+    {"SQLGBKUP", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
+         return a.call(sqlgbkup, 0u, 0u, 0u, 0u, nullptr, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, t, m, nullptr, nullptr,
+                       0u, 0u, 0u, 0u, a.ca());
+     }},
+    {"SQLGRESTORE", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
+         return a.call(sqlgrestore, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, nullptr,
+                       nullptr, nullptr, 0u, nullptr, t, m, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, a.ca());
+     }},
+    {"SQLGRST", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
+         return a.call(sqlgrst, 0u, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr,
+                       nullptr, 0u, t, m, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, a.ca());
+     }},
+    {"SQLGRSTO", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
+         return a.call(sqlgrsto, 0u, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, nullptr, nullptr, nullptr,
+                       0u, t, m, nullptr, nullptr, 0u, 0u, 0u, 0u, a.ca());
+     }},
+};
+
+using Texts = std::shared_ptr<std::vector<std::pair<char *, std::size_t>>>;
+
+// Entries of `size` bytes, a 32-bit length then the text, '#' after each.
+char *inline_entries(Arena &a, std::size_t size, const std::vector<std::string> &values, const char *name, Texts texts) {
+    std::vector<char> bytes(values.size() * size, '#');
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const auto length = static_cast<std::uint32_t>(values[i].size());
+        std::memcpy(&bytes[i * size], &length, 4);
+        std::memcpy(&bytes[i * size + 4], values[i].data(), length);
+    }
+    char *at = a.records(bytes, name);
+    for (std::size_t i = 0; i < values.size(); ++i) texts->emplace_back(at + i * size + 4, values[i].size());
+    return at;
+}
+
+std::vector<Variant> positional_lists() {
+    const struct {
+        const char *label;
+        char type;
+        int list;     // 0 table spaces, 1 media, -1 both counts negative
+        int refused;  // -2 nothing, -1 the list record, 3 its entries, else its text
+    } cases[] = {
+        {"L", 'L', 0, -2},           {"O", 'O', 0, -2},           {"S", 'S', 0, -2},
+        {"counts -1", 'L', -1, -2},  {"tablespaces refused", 'L', 0, -1}, {"names refused", 'L', 0, 3},
+        {"name 0 refused", 'L', 0, 0}, {"name 2 refused", 'L', 0, 2},   {"media refused", 'L', 1, -1},
+        {"paths refused", 'L', 1, 3},  {"path 0 refused", 'L', 1, 0},   {"path 2 refused", 'L', 1, 2},
+        {"L request failed", 'L', 1, -3}, {"O request failed", 'O', 1, -3},
+    };
+    std::vector<Variant> variants;
+    for (const auto &[form, call] : kListForms)
+        for (const auto &k : cases) {
+            const Texts texts = std::make_shared<Texts::element_type>();
+            variants.push_back({form, k.label, [k, call = call, texts](Arena &a) {
+                texts->clear();
+                const std::int32_t count = k.list < 0 ? -1 : 3;
+                vrxTablespaceList *t = nullptr;
+                if (k.refused != -3)
+                    t = a.record(vrxTablespaceList{count, reinterpret_cast<vrxTablespaceEntry *>(
+                                                              inline_entries(a, 24, {"USERSPACE1", "", "TS3"}, "names", texts))},
+                                 "tablespaces");
+                const std::uint32_t size = vrx::media_entry_size(k.type);
+                const std::vector<std::string> paths = k.refused == -3 ? std::vector<std::string>{"/x"}
+                                                                       : std::vector<std::string>{"/one", "/two", "/three"};
+                char *entries = inline_entries(a, size != 0 ? size : 16, paths, "paths", texts);
+                auto *m = a.record(vrxMediaList{k.type, {}, k.list < 0 ? -1 : std::int32_t(paths.size()), entries}, "media");
+                const void *list[] = {t, m}, *entries_[] = {t != nullptr ? static_cast<void *>(t->entries) : nullptr, entries};
+                if (k.refused == -3) vrxstub_fail_scratch_at(1);
+                else if (k.refused == -1) vrxstub_refuse_region(list[k.list], 0, 3);
+                else if (k.refused == 3) vrxstub_refuse_region(entries_[k.list], 0, 3);
+                else if (k.refused >= 0) vrxstub_refuse_region((*texts)[k.list * 3 + k.refused].first, 0, 3);
+                const std::int32_t result = call(a, t, m);
+                a.seen += a.seen.empty() ? "requests" : ", requests";
+                for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i)
+                    a.seen += " " + std::to_string(vrxstub_scratch_request_at(i)->line) + "/" +
+                              std::to_string(vrxstub_scratch_request_at(i)->size);
+                return result;
+            },
+            [texts](const vrxstub_call &, Arena &a) {
+                a.seen += ", texts";
+                for (const auto &[at, length] : *texts) a.seen += " '" + std::string(at, strnlen(at, length + 1)) + "'";
+            }});
+        }
+    return variants;
+}
+
+const Variants lists(positional_lists());
 
 }  // namespace
 }  // namespace vrxtest::conformance

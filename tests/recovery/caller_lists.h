@@ -58,14 +58,6 @@ inline Caller<vrxMediaList> media_list(CallerStorage &mem, char type, const std:
     return out;
 }
 
-inline Caller<vrxTablespaceList> tablespace_list(CallerStorage &mem, const std::vector<std::string> &values) {
-    Caller<vrxTablespaceList> out{};
-    void *entries = inline_entries(mem, sizeof(vrxTablespaceEntry), values, out.texts);
-    out.list = mem.place(vrxTablespaceList{static_cast<std::int32_t>(values.size()),
-                                           static_cast<vrxTablespaceEntry *>(entries)});
-    return out;
-}
-
 inline Caller<vrxgTextList> text_list(CallerStorage &mem, const std::vector<std::string> &values) {
     Caller<vrxgTextList> out{};
     auto *entries = pointer_entries<vrxgTextEntry>(mem, values, out.texts);
