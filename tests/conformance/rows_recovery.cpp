@@ -157,55 +157,43 @@ std::vector<Variant> versioned() {
     std::vector<Variant> variants;
     const std::uint32_t backups[][3] = {{8010199, 5, 4}, {8010200, 40, 20}, {8010400, 33, 15}, {9050000, 33, 15}};
     for (const auto &[version, idLen, tsLen] : backups)
-        variants.push_back({"VRXGBACKUP", "version " + std::to_string(version),
-                            [version = version, idLen = idLen, tsLen = tsLen](Arena &a) {
-                                vrxgBackupStruct p{};
-                                std::tie(p.piDbAlias, p.iDbAliasLen, p.piText4, p.iText4Len) = std::tuple(a.text(1), a.len32(1), a.text(4), a.len32(4));
-                                std::tie(p.poIdentifier, p.iIdentifierLen) = std::pair(a.out(idLen + 2), idLen);
-                                std::tie(p.poTimestamp, p.iTimestampLen) = std::pair(a.out(tsLen + 2), tsLen);
-                                std::tie(p.iValues[7], p.iValue8010200, p.iValues8010400[1], p.iValues9050000[4]) = std::tuple(263, 512, 769, 1028);
-                                std::tie(p.piTablespaceList, p.piMediaList) = std::pair(text_list<vrxgTextList>(a, {1, 2}), text_list<vrxgMediaList>(a, {3}));
-                                return a.call(vrxgBackup, version, a.record(p), a.ca());
-                            },
-                            [](const vrxstub_call &c, Arena &a) {
-                                auto *core = arg<vrxBackupStruct *>(c, 1);
-                                a.see(core->dbAlias, core->values[7], core->value8010200, core->text4, core->values8010400[1], core->values9050000[4]);
-                                a.seen += listed(core->tablespaces->names, core->tablespaces->count) + " " + core->media->mediaType +
-                                          listed(core->media->locations, core->media->count);
-                                std::memcpy(core->identifier, "APP.0001", 9);
-                                std::memcpy(core->timestamp, "20261205101010", 15);
-                            }});
-    for (std::uint32_t version : {8010399u, 8010400u, 8019999u, 8020000u, 8020199u, 8020200u})
-        for (int second : {-1, 0, 2}) {  // the second list: not read (0x10), empty, two texts
-            if ((version >= 8020200) == (second < 0)) continue;
-            variants.push_back({"VRXGRESTORE", "version " + std::to_string(version) + (second == 0 ? " empty" : ""),
-                                [=](Arena &a) {
-                                    vrxgRestoreStruct p{};
-                                    std::tie(p.piText8, p.iText8Len, p.piText9, p.iText9Len) = std::tuple(a.text(1), a.len32(1), a.text(2), a.len32(2));
-                                    std::tie(p.poIdentifier, p.iIdentifierLen, p.iValues8010400[1]) = std::tuple(a.out(11), 9, 513);
-                                    p.piTextList2 = second < 0 ? reinterpret_cast<vrxgTextList *>(std::uintptr_t{0x10})
-                                                    : second == 0 ? a.record(vrxgTextList{nullptr, 0}, "list")
-                                                                  : text_list<vrxgTextList>(a, {1, 2});
-                                    return a.call(vrxgRestore, version, a.record(p), a.ca());
-                                },
-                                [](const vrxstub_call &c, Arena &a) {
-                                    auto *core = arg<vrxRestoreStruct *>(c, 1);
-                                    a.see(core->text8, core->text9, core->values8010400[1], core->reserved);
-                                    a.seen += core->textList2 != nullptr ? listed(core->textList2->names, core->textList2->count) : " (no list)";
-                                    a.seen += " requests " + std::to_string(vrxstub_scratch_request_count());
-                                    std::memcpy(core->identifier, "RESTORED", 9);
-                                }});
-        }
+        variants.push_back({"VRXGBACKUP", "version " + std::to_string(version), [v = version, id = idLen, ts = tsLen](Arena &a) {
+            const vrxgBackupStruct p{a.text(1), a.len32(1), a.out(id + 2), id, a.out(ts + 2), ts, text_list<vrxgTextList>(a, {1, 2}),
+                                     text_list<vrxgMediaList>(a, {3}), nullptr, 0, nullptr, 0, {0, 0, 0, 0, 0, 0, 0, 263}, 512,
+                                     a.text(4), a.len32(4), {0, 769}, {0, 0, 0, 0, 1028}};
+            return a.call(vrxgBackup, v, a.record(p), a.ca());
+        }, [](const vrxstub_call &c, Arena &a) {
+            auto *core = arg<vrxBackupStruct *>(c, 1);
+            a.see(core->dbAlias, core->values[7], core->value8010200, core->text4, core->values8010400[1], core->values9050000[4]);
+            a.seen += listed(core->tablespaces->names, core->tablespaces->count) + " " + core->media->mediaType +
+                      listed(core->media->locations, core->media->count);
+            std::memcpy(core->identifier, "APP.0001", 9);
+            std::memcpy(core->timestamp, "20261205101010", 15);
+        }});
+    for (std::uint32_t version : {8010399u, 8010400u, 8019999u, 8020000u, 8020199u, 8020200u, 0u}) {
+        const bool empty = version == 0;  // the second list given empty, at 8020200
+        variants.push_back({"VRXGRESTORE", "version " + (empty ? "8020200 empty" : std::to_string(version)), [=](Arena &a) {
+            vrxgRestoreStruct p{};
+            std::tie(p.piText8, p.iText8Len, p.piText9, p.iText9Len) = std::tuple(a.text(1), a.len32(1), a.text(2), a.len32(2));
+            std::tie(p.poIdentifier, p.iIdentifierLen, p.iValues8010400[1]) = std::tuple(a.out(11), 9, 513);
+            p.piTextList2 = empty ? a.record(vrxgTextList{nullptr, 0}, "list")
+                            : version < 8020200 ? reinterpret_cast<vrxgTextList *>(std::uintptr_t{0x10}) : text_list<vrxgTextList>(a, {1, 2});
+            return a.call(vrxgRestore, empty ? 8020200u : version, a.record(p), a.ca());
+        }, [](const vrxstub_call &c, Arena &a) {
+            auto *core = arg<vrxRestoreStruct *>(c, 1);
+            a.see(core->text8, core->text9, core->values8010400[1], core->reserved);
+            a.seen += core->textList2 != nullptr ? listed(core->textList2->names, core->textList2->count) : " (no list)";
+            a.seen += " requests " + std::to_string(vrxstub_scratch_request_count());
+            std::memcpy(core->identifier, "RESTORED", 9);
+        }});
+    }
     const std::pair<const char *, vrx_slot> stamps[] = {
         {"20261205XXXXXXX#", 8}, {"20261205101010X#", 14}, {"XXXXXXXXXXXXXXX#", 0}, {"202612051010101#", 15}};
     for (const auto &[field, length] : stamps)
-        variants.push_back({"SQLGRSTO", "timestamp " + std::to_string(length),
-                            [field = std::string(field), length = length](Arena &a) {
-                                return a.call(sqlgrsto, 0u, 0u, length, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u,
-                                              nullptr, area(a, 16, field), nullptr, 0u, nullptr, nullptr, nullptr, nullptr,
-                                              0u, 0u, 0u, 0u, a.ca());
-                            },
-                            [](const vrxstub_call &c, Arena &a) { a.seen += std::string(" '") + arg<const char *>(c, 7) + "'"; }});
+        variants.push_back({"SQLGRSTO", "timestamp " + std::to_string(length), [f = std::string(field), n = length](Arena &a) {
+            return a.call(sqlgrsto, 0u, 0u, n, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, nullptr, area(a, 16, f), nullptr, 0u,
+                          nullptr, nullptr, nullptr, nullptr, 0u, 0u, 0u, 0u, a.ca());
+        }, [](const vrxstub_call &c, Arena &a) { a.seen += std::string(" '") + arg<const char *>(c, 7) + "'"; }});
     return variants;
 }
 
@@ -221,24 +209,22 @@ const Variants variants(versioned());
 using ListCall = std::int32_t (*)(Arena &, vrxTablespaceList *, vrxMediaList *);
 const std::pair<const char *, ListCall> kListForms[] = {
     {"SQLGBKP", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
-         return a.call(sqlgbkp, 0u, 0u, 0u, 0u, nullptr, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, t, m, nullptr, nullptr, 0u,
-                       0u, 0u, 0u, 0u, 0u, 0u, a.ca());
+         return a.call(sqlgbkp, 0u, 0u, 0u, 0u, nullptr, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, t, m, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, 0u, a.ca());
      }},
     {"SQLGBKUP", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
-         return a.call(sqlgbkup, 0u, 0u, 0u, 0u, nullptr, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, t, m, nullptr, nullptr,
-                       0u, 0u, 0u, 0u, a.ca());
+         return a.call(sqlgbkup, 0u, 0u, 0u, 0u, nullptr, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, t, m, nullptr, nullptr, 0u, 0u, 0u, 0u, a.ca());
      }},
     {"SQLGRESTORE", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
-         return a.call(sqlgrestore, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, nullptr,
-                       nullptr, nullptr, 0u, nullptr, t, m, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, a.ca());
+         return a.call(sqlgrestore, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, nullptr, 0u,
+                       nullptr, t, m, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, a.ca());
      }},
     {"SQLGRST", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
-         return a.call(sqlgrst, 0u, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr,
-                       nullptr, 0u, t, m, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, a.ca());
+         return a.call(sqlgrst, 0u, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, nullptr, 0u, t, m,
+                       nullptr, nullptr, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, 0u, a.ca());
      }},
     {"SQLGRSTO", [](Arena &a, vrxTablespaceList *t, vrxMediaList *m) {
-         return a.call(sqlgrsto, 0u, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, nullptr, nullptr, nullptr,
-                       0u, t, m, nullptr, nullptr, 0u, 0u, 0u, 0u, a.ca());
+         return a.call(sqlgrsto, 0u, 0u, 0u, 0u, 0u, 0u, 0u, nullptr, nullptr, 0u, 0u, 0u, 0u, nullptr, nullptr, nullptr, 0u, t, m,
+                       nullptr, nullptr, 0u, 0u, 0u, 0u, a.ca());
      }},
 };
 
@@ -262,13 +248,13 @@ std::vector<Variant> positional_lists() {
         const char *label;
         char type;
         int list;     // 0 table spaces, 1 media, -1 both counts negative
-        int refused;  // -2 nothing, -1 the list record, 3 its entries, else its text
+        int refused;  // -3 the first scratch request fails, -2 nothing, -1 the list record, 3 its entries, else its text
     } cases[] = {
-        {"L", 'L', 0, -2},           {"O", 'O', 0, -2},           {"S", 'S', 0, -2},
-        {"counts -1", 'L', -1, -2},  {"tablespaces refused", 'L', 0, -1}, {"names refused", 'L', 0, 3},
-        {"name 0 refused", 'L', 0, 0}, {"name 2 refused", 'L', 0, 2},   {"media refused", 'L', 1, -1},
-        {"paths refused", 'L', 1, 3},  {"path 0 refused", 'L', 1, 0},   {"path 2 refused", 'L', 1, 2},
-        {"L request failed", 'L', 1, -3}, {"O request failed", 'O', 1, -3},
+        {"L", 'L', 0, -2}, {"O", 'O', 0, -2}, {"S", 'S', 0, -2}, {"counts -1", 'L', -1, -2},
+        {"tablespaces refused", 'L', 0, -1}, {"names refused", 'L', 0, 3}, {"name 0 refused", 'L', 0, 0},
+        {"name 2 refused", 'L', 0, 2}, {"media refused", 'L', 1, -1}, {"paths refused", 'L', 1, 3},
+        {"path 0 refused", 'L', 1, 0}, {"path 2 refused", 'L', 1, 2}, {"L request failed", 'L', 1, -3},
+        {"O request failed", 'O', 1, -3},
     };
     std::vector<Variant> variants;
     for (const auto &[form, call] : kListForms)
@@ -276,30 +262,23 @@ std::vector<Variant> positional_lists() {
             const Texts texts = std::make_shared<Texts::element_type>();
             variants.push_back({form, k.label, [k, call = call, texts](Arena &a) {
                 texts->clear();
-                const std::int32_t count = k.list < 0 ? -1 : 3;
-                vrxTablespaceList *t = nullptr;
-                if (k.refused != -3)
-                    t = a.record(vrxTablespaceList{count, reinterpret_cast<vrxTablespaceEntry *>(
-                                                              inline_entries(a, 24, {"USERSPACE1", "", "TS3"}, "names", texts))},
-                                 "tablespaces");
+                const bool failing = k.refused == -3;  // no table spaces, one path
+                auto *t = failing ? nullptr : a.record(vrxTablespaceList{k.list < 0 ? -1 : 3, reinterpret_cast<vrxTablespaceEntry *>(
+                                                   inline_entries(a, 24, {"USERSPACE1", "", "TS3"}, "names", texts))}, "tablespaces");
                 const std::uint32_t size = vrx::media_entry_size(k.type);
-                const std::vector<std::string> paths = k.refused == -3 ? std::vector<std::string>{"/x"}
-                                                                       : std::vector<std::string>{"/one", "/two", "/three"};
-                char *entries = inline_entries(a, size != 0 ? size : 16, paths, "paths", texts);
-                auto *m = a.record(vrxMediaList{k.type, {}, k.list < 0 ? -1 : std::int32_t(paths.size()), entries}, "media");
-                const void *list[] = {t, m}, *entries_[] = {t != nullptr ? static_cast<void *>(t->entries) : nullptr, entries};
-                if (k.refused == -3) vrxstub_fail_scratch_at(1);
-                else if (k.refused == -1) vrxstub_refuse_region(list[k.list], 0, 3);
-                else if (k.refused == 3) vrxstub_refuse_region(entries_[k.list], 0, 3);
-                else if (k.refused >= 0) vrxstub_refuse_region((*texts)[k.list * 3 + k.refused].first, 0, 3);
+                char *paths = inline_entries(a, size != 0 ? size : 16, failing ? std::vector<std::string>{"/x"}
+                                                                              : std::vector<std::string>{"/one", "/two", "/three"}, "paths", texts);
+                auto *m = a.record(vrxMediaList{k.type, {}, k.list < 0 ? -1 : failing ? 1 : 3, paths}, "media");
+                const void *list[] = {t, m}, *entries[] = {t != nullptr ? static_cast<void *>(t->entries) : nullptr, paths};
+                if (failing) vrxstub_fail_scratch_at(1);
+                else if (k.refused != -2) vrxstub_refuse_region(k.refused == -1 ? list[k.list] : k.refused == 3 ? entries[k.list]
+                                                                : (*texts)[k.list * 3 + k.refused].first, 0, 3);
                 const std::int32_t result = call(a, t, m);
                 a.seen += a.seen.empty() ? "requests" : ", requests";
                 for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i)
-                    a.seen += " " + std::to_string(vrxstub_scratch_request_at(i)->line) + "/" +
-                              std::to_string(vrxstub_scratch_request_at(i)->size);
+                    a.seen += " " + std::to_string(vrxstub_scratch_request_at(i)->line) + "/" + std::to_string(vrxstub_scratch_request_at(i)->size);
                 return result;
-            },
-            [texts](const vrxstub_call &, Arena &a) {
+            }, [texts](const vrxstub_call &, Arena &a) {
                 a.seen += ", texts";
                 for (const auto &[at, length] : *texts) a.seen += " '" + std::string(at, strnlen(at, length + 1)) + "'";
             }});
