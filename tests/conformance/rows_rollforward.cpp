@@ -191,35 +191,25 @@ std::vector<Variant> early_ends() {
         bool refuseSqlca;
         std::int16_t before;  // sqlerrml
     } cases[] = {
-        {"VRXGROLLFORWARD", "user refused", kUser, false, 0},
-        {"VRXGROLLFORWARD", "user and sqlca refused", kUser, true, 0},
-        {"VRXGROLLFORWARD", "list scratch failed", kListScratch, false, 0},
-        {"VRXGROLLFORWARD", "last entry refused", kLastEntry, false, 0},
-        {"VRXGRECOVER", "user refused, tokens 3", kUser, false, 3},
-        {"VRXGRECOVER", "user refused, tokens 61", kUser, false, 61},
-        {"VRXGRECOVER", "user refused, tokens 70", kUser, false, 70},
-        {"VRXGRECOVER", "user refused, tokens -1", kUser, false, -1},
+        {"VRXGROLLFORWARD", "user refused", kUser, false, 0}, {"VRXGROLLFORWARD", "user and sqlca refused", kUser, true, 0},
+        {"VRXGROLLFORWARD", "list scratch failed", kListScratch, false, 0}, {"VRXGROLLFORWARD", "last entry refused", kLastEntry, false, 0},
+        {"VRXGRECOVER", "user refused, tokens 3", kUser, false, 3}, {"VRXGRECOVER", "user refused, tokens 61", kUser, false, 61},
+        {"VRXGRECOVER", "user refused, tokens 70", kUser, false, 70}, {"VRXGRECOVER", "user refused, tokens -1", kUser, false, -1},
         {"VRXGRECOVER", "user and sqlca refused", kUser, true, 0},
     };
     std::vector<Variant> variants;
     for (const auto &k : cases)
         variants.push_back({k.name, k.label, [k](Arena &a) {
             char *user = a.text(1);
-            const vrxTablespaceEntry entries[2] = {{3, "TS1#"}, {3, "TS2#"}};
-            auto *list = a.record(vrxTablespaceList{2, a.records(std::vector<vrxTablespaceEntry>(entries, entries + 2), "entries")}, "tablespaces");
-            const bool recover = std::string(k.name) == "VRXGRECOVER";
-            vrxgRecoverStruct *recoverRecord = nullptr;
-            vrxgRollforwardStruct *rollforward = nullptr;
-            if (recover) {
-                vrxgRecoverStruct r{};
-                std::tie(r.piUserName, r.iUserNameLen) = std::pair(user, 1);
-                recoverRecord = a.record(r, "recover");
-            } else {
-                vrxgRfwdInputStruct in{};
-                std::tie(in.piUserName, in.iUserNameLen, in.piTablespaceList) = std::tuple(user, 1, list);
-                const vrxgRfwdOutputStruct out{area(a, 33, std::string("AB\0CD", 5)), nullptr, nullptr, 0};
-                rollforward = a.record(vrxgRollforwardStruct{a.record(in, "input"), a.record(out, "output")}, "rollforward");
-            }
+            const std::vector<vrxTablespaceEntry> entries = {{3, "TS1#"}, {3, "TS2#"}};
+            auto *list = a.record(vrxTablespaceList{2, a.records(entries, "entries")}, "tablespaces");
+            vrxgRecoverStruct recover{};
+            vrxgRfwdInputStruct in{};
+            std::tie(recover.piUserName, recover.iUserNameLen, in.piUserName, in.iUserNameLen, in.piTablespaceList) = std::tuple(user, 1, user, 1, list);
+            const bool recovers = std::string(k.name) == "VRXGRECOVER";
+            auto *record = recovers ? nullptr : a.record(vrxgRollforwardStruct{a.record(in, "input"),
+                                                         a.record(vrxgRfwdOutputStruct{area(a, 33, std::string("AB\0CD", 5)), nullptr, nullptr, 0}, "output")}, "rollforward");
+            auto *recoverRecord = recovers ? a.record(recover, "recover") : nullptr;
             sqlca *ca = a.ca();
             ca->sqlerrml = k.before;
             std::memset(ca->sqlerrmc, 'x', sizeof ca->sqlerrmc);
@@ -228,24 +218,20 @@ std::vector<Variant> early_ends() {
             if (k.refused == kUser) vrxstub_refuse_region(user, 1, 1);
             if (k.refused == kListScratch) vrxstub_fail_scratch_at(1);
             if (k.refused == kLastEntry) vrxstub_refuse_region(list->entries[1].text, 4, 3);
-            const std::int32_t result = recover ? a.call(vrxgRecover, 9000000u, recoverRecord, ca)
-                                                : a.call(vrxgRollforward, 9000000u, rollforward, ca);
+            const std::int32_t result = recovers ? a.call(vrxgRecover, 9000000u, recoverRecord, ca) : a.call(vrxgRollforward, 9000000u, record, ca);
             int nulls = 0;
             for (const vrxstub_call &c : calls("sqlagcptr_real")) nulls += c.args[0] == 0 && c.args[2] == 1;
             a.seen += std::to_string(nulls) + " null checked";
-            for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i)
-                a.seen += ", scratch " + std::to_string(vrxstub_scratch_request_at(i)->size);
-            std::size_t logged = 0;
-            for (const vrxstub_call &c : calls("pdLog")) {
+            for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i) a.seen += ", scratch " + std::to_string(vrxstub_scratch_request_at(i)->size);
+            const auto logs = calls("pdLog");
+            for (std::size_t n = 0; n < logs.size(); ++n) {
                 a.seen += ", logged";
                 for (int i = 0; i < 15; ++i)  // the two items' addresses as & when given
-                    a.seen += " " + ((i == 11 || i == 14) && c.args[i] != 0 ? "&" : std::to_string(c.args[i]));
-                for (std::uint32_t item = 0; item < c.args[7]; ++item) {
-                    std::uint32_t length = 0;
-                    const char *bytes = vrxstub_log_item(logged, item, &length);
+                    a.seen += " " + ((i == 11 || i == 14) && logs[n].args[i] != 0 ? "&" : std::to_string(logs[n].args[i]));
+                for (std::uint32_t item = 0, length = 0; item < logs[n].args[7]; ++item) {
+                    const char *bytes = vrxstub_log_item(n, item, &length);
                     a.seen += " '" + std::string(bytes, length) + "'";
                 }
-                ++logged;
             }
             return result;
         }});
