@@ -288,5 +288,31 @@ std::vector<Variant> positional_lists() {
 
 const Variants lists(positional_lists());
 
+// A missing record is a memory failure; a refused list record leaves the
+// core an empty list; a refused terminator of a list's last text ends the
+// call. The archive log passes a null record on.
+std::vector<Variant> records_refused() {
+    const auto backup = [](int refused) {  // 0 the table space list, 1 the last path's terminator
+        return [refused](Arena &a) {
+            vrxgBackupStruct p{};
+            p.piTablespaceList = text_list<vrxgTextList>(a, {1});
+            p.piMediaList = text_list<vrxgMediaList>(a, {2, 3});
+            vrxstub_refuse_region(refused == 0 ? static_cast<void *>(p.piTablespaceList) : a.text(16, 3), refused == 0 ? 0 : 17, 3);
+            return a.call(vrxgBackup, 1u, a.record(p), a.ca());
+        };
+    };
+    const auto see = [](const vrxstub_call &c, Arena &a) {
+        const vrxNameList *names = arg<vrxBackupStruct *>(c, 1)->tablespaces;
+        a.seen += names != nullptr ? " tablespaces" + listed(names->names, names->count) + " (" + std::to_string(names->count) + ")" : " no list";
+    };
+    return {{"VRXGBACKUP", "null record", [](Arena &a) { return a.call(vrxgBackup, 1u, nullptr, a.ca()); }},
+            {"VRXGRESTORE", "null record", [](Arena &a) { return a.call(vrxgRestore, 1u, nullptr, a.ca()); }},
+            {"VRXGBACKUP", "tablespaces refused", backup(0), see},
+            {"VRXGBACKUP", "last path refused", backup(1), see},
+            {"VRXGARCHIVELOG", "null record", [](Arena &a) { return a.call(vrxgArchiveLog, 1u, nullptr, a.ca()); }, nullptr, -1078}};
+}
+
+const Variants refused(records_refused());
+
 }  // namespace
 }  // namespace vrxtest::conformance
