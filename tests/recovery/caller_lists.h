@@ -65,14 +65,6 @@ inline Caller<vrxgTextList> text_list(CallerStorage &mem, const std::vector<std:
     return out;
 }
 
-inline Caller<vrxgMediaList> versioned_media_list(CallerStorage &mem, char type,
-                                                  const std::vector<std::string> &values) {
-    Caller<vrxgMediaList> out{};
-    auto *entries = pointer_entries<vrxgTextEntry>(mem, values, out.texts);
-    out.list = mem.place(vrxgMediaList{entries, static_cast<std::uint32_t>(values.size()), type, {'r', 'r', 'r'}});
-    return out;
-}
-
 // Which of the texts hold a NUL right after their value.
 inline std::vector<bool> terminated(const std::vector<char *> &texts, const std::vector<std::string> &values) {
     std::vector<bool> out;
