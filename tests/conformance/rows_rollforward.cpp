@@ -182,7 +182,7 @@ const Variants variants(fourth_word());
 // fails its check as the last one is the result, unreported, and the area is
 // still blank-filled. Only the first text is checked when null. Seen: the
 // null checks, the scratch requests, the log record (its words and items);
-// left: the area, then sqlerrml and the tokens.
+// left: the area, then the whole sqlca.
 std::vector<Variant> early_ends() {
     enum Refused { kUser, kListScratch, kLastEntry };
     const struct {
@@ -213,7 +213,7 @@ std::vector<Variant> early_ends() {
             sqlca *ca = a.ca();
             ca->sqlerrml = k.before;
             std::memset(ca->sqlerrmc, 'x', sizeof ca->sqlerrmc);
-            a.output(reinterpret_cast<char *>(ca) + offsetof(sqlca, sqlerrml), 72);
+            a.output(reinterpret_cast<char *>(ca), sizeof *ca);
             vrxstub_refuse_sqlca(k.refuseSqlca);
             if (k.refused == kUser) vrxstub_refuse_region(user, 1, 1);
             if (k.refused == kListScratch) vrxstub_fail_scratch_at(1);
