@@ -199,6 +199,7 @@ std::string printable(const std::string &text) {
 std::string outcome(Arena &a, std::int32_t result, const std::string &validSeen, const std::string &validTag) {
     std::string out = std::to_string(result);
     if (a.coreCalls > 0) out += " core" + (a.seen != validSeen ? " seeing " + printable(a.seen) : "");
+    else if (!a.seen.empty()) out += " seeing " + printable(a.seen);  // what a variant saw after the call
     const sqlca *ca = a.ca();
     const std::string tag(ca->sqlerrp, strnlen(ca->sqlerrp, 8));
     if (ca->sqlcode != 0) out += " sqlcode " + std::to_string(ca->sqlcode) + " " + tag;

@@ -2,7 +2,10 @@
 // 0; the rollforward list entry lies on text 1 and the positional form's two
 // texts without lengths on text 2. Values passed on unread are named
 // records; narrow values carry garbage above them or show their widening.
+#include <tuple>
+
 #include "conformance/conformance.h"
+#include "harness.h"
 #include "vrxplatform/history.h"
 #include "vrxplatform/rollforward.h"
 
@@ -10,6 +13,12 @@ namespace vrxtest::conformance {
 namespace {
 
 void *v(Arena &a, const char *name) { return a.record(std::uint32_t{0}, name); }
+
+// An area of `width` bytes holding `bytes`, printed after the call.
+char *area(Arena &a, std::size_t width, const std::string &bytes) {
+    char *at = a.out(width);
+    return static_cast<char *>(std::memcpy(at, bytes.data(), bytes.size()));
+}
 
 // A caller record that receives outputs: an output area holding `value`.
 template <class T>
@@ -143,6 +152,93 @@ const Rows rows = {
          a.see(core->string, core->values[0], core->values[1], core->values[2], core->values[3]);
      }},
 };
+
+// The core's fourth output word comes back from version 9000000 on,
+// whatever the core's result.
+std::vector<Variant> fourth_word() {
+    std::vector<Variant> variants;
+    for (std::uint32_t version : {8010000u, 8999999u, 9000000u})
+        variants.push_back({"VRXGROLLFORWARD", "version " + std::to_string(version),
+                            [version](Arena &a) {
+                                const vrxgRfwdOutputStruct out{a.out(33), nullptr, nullptr, 0xAAAAAAAA};
+                                auto *output = a.record(out, "output");
+                                a.output(reinterpret_cast<char *>(output) + offsetof(vrxgRfwdOutputStruct, oValue12), 4);
+                                const vrxgRollforwardStruct p{a.record(vrxgRfwdInputStruct{}, "input"), output};
+                                return a.call(vrxgRollforward, version, a.record(p), a.ca());
+                            },
+                            [](const vrxstub_call &c, Arena &) { arg<vrxRollforwardStruct *>(c, 1)->output->value12 = 0x12345678; },
+                            -1});
+    return variants;
+}
+
+const Variants variants(fourth_word());
+
+// Checks that end the call before the core: a text the library may not
+// read, or the table space list's scratch request refused, is reported by
+// its name, appended to the message tokens as far as their 70 bytes hold it
+// (from a count outside them nothing), and rollforward logs the report;
+// with the sqlca refused too, rollforward logs that, and the family's result
+// comes back. Neither touches the 33-byte area. A table space entry that
+// fails its check as the last one is the result, unreported, and the area is
+// still blank-filled. Only the first text is checked when null. Seen: the
+// null checks, the scratch requests, the log record (its words and items);
+// left: the area, then the whole sqlca.
+std::vector<Variant> early_ends() {
+    enum Refused { kUser, kListScratch, kLastEntry };
+    const struct {
+        const char *name, *label;
+        Refused refused;
+        bool refuseSqlca;
+        std::int16_t before;  // sqlerrml
+    } cases[] = {
+        {"VRXGROLLFORWARD", "user refused", kUser, false, 0}, {"VRXGROLLFORWARD", "user and sqlca refused", kUser, true, 0},
+        {"VRXGROLLFORWARD", "list scratch failed", kListScratch, false, 0}, {"VRXGROLLFORWARD", "last entry refused", kLastEntry, false, 0},
+        {"VRXGRECOVER", "user refused, tokens 3", kUser, false, 3}, {"VRXGRECOVER", "user refused, tokens 61", kUser, false, 61},
+        {"VRXGRECOVER", "user refused, tokens 70", kUser, false, 70}, {"VRXGRECOVER", "user refused, tokens -1", kUser, false, -1},
+        {"VRXGRECOVER", "user and sqlca refused", kUser, true, 0},
+    };
+    std::vector<Variant> variants;
+    for (const auto &k : cases)
+        variants.push_back({k.name, k.label, [k](Arena &a) {
+            char *user = a.text(1);
+            const std::vector<vrxTablespaceEntry> entries = {{3, "TS1#"}, {3, "TS2#"}};
+            auto *list = a.record(vrxTablespaceList{2, a.records(entries, "entries")}, "tablespaces");
+            vrxgRecoverStruct recover{};
+            vrxgRfwdInputStruct in{};
+            std::tie(recover.piUserName, recover.iUserNameLen, in.piUserName, in.iUserNameLen, in.piTablespaceList) = std::tuple(user, 1, user, 1, list);
+            const bool recovers = std::string(k.name) == "VRXGRECOVER";
+            auto *record = recovers ? nullptr : a.record(vrxgRollforwardStruct{a.record(in, "input"),
+                                                         a.record(vrxgRfwdOutputStruct{area(a, 33, std::string("AB\0CD", 5)), nullptr, nullptr, 0}, "output")}, "rollforward");
+            auto *recoverRecord = recovers ? a.record(recover, "recover") : nullptr;
+            sqlca *ca = a.ca();
+            ca->sqlerrml = k.before;
+            std::memset(ca->sqlerrmc, 'x', sizeof ca->sqlerrmc);
+            a.output(reinterpret_cast<char *>(ca), sizeof *ca);
+            vrxstub_refuse_sqlca(k.refuseSqlca);
+            if (k.refused == kUser) vrxstub_refuse_region(user, 1, 1);
+            if (k.refused == kListScratch) vrxstub_fail_scratch_at(1);
+            if (k.refused == kLastEntry) vrxstub_refuse_region(list->entries[1].text, 4, 3);
+            const std::int32_t result = recovers ? a.call(vrxgRecover, 9000000u, recoverRecord, ca) : a.call(vrxgRollforward, 9000000u, record, ca);
+            int nulls = 0;
+            for (const vrxstub_call &c : calls("sqlagcptr_real")) nulls += c.args[0] == 0 && c.args[2] == 1;
+            a.seen += std::to_string(nulls) + " null checked";
+            for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i) a.seen += ", scratch " + std::to_string(vrxstub_scratch_request_at(i)->size);
+            const auto logs = calls("pdLog");
+            for (std::size_t n = 0; n < logs.size(); ++n) {
+                a.seen += ", logged";
+                for (int i = 0; i < 15; ++i)  // the two items' addresses as & when given
+                    a.seen += " " + ((i == 11 || i == 14) && logs[n].args[i] != 0 ? "&" : std::to_string(logs[n].args[i]));
+                for (std::uint32_t item = 0, length = 0; item < logs[n].args[7]; ++item) {
+                    const char *bytes = vrxstub_log_item(n, item, &length);
+                    a.seen += " '" + std::string(bytes, length) + "'";
+                }
+            }
+            return result;
+        }});
+    return variants;
+}
+
+const Variants refusals(early_ends());
 
 }  // namespace
 }  // namespace vrxtest::conformance

@@ -58,26 +58,10 @@ inline Caller<vrxMediaList> media_list(CallerStorage &mem, char type, const std:
     return out;
 }
 
-inline Caller<vrxTablespaceList> tablespace_list(CallerStorage &mem, const std::vector<std::string> &values) {
-    Caller<vrxTablespaceList> out{};
-    void *entries = inline_entries(mem, sizeof(vrxTablespaceEntry), values, out.texts);
-    out.list = mem.place(vrxTablespaceList{static_cast<std::int32_t>(values.size()),
-                                           static_cast<vrxTablespaceEntry *>(entries)});
-    return out;
-}
-
 inline Caller<vrxgTextList> text_list(CallerStorage &mem, const std::vector<std::string> &values) {
     Caller<vrxgTextList> out{};
     auto *entries = pointer_entries<vrxgTextEntry>(mem, values, out.texts);
     out.list = mem.place(vrxgTextList{entries, static_cast<std::uint32_t>(values.size())});
-    return out;
-}
-
-inline Caller<vrxgMediaList> versioned_media_list(CallerStorage &mem, char type,
-                                                  const std::vector<std::string> &values) {
-    Caller<vrxgMediaList> out{};
-    auto *entries = pointer_entries<vrxgTextEntry>(mem, values, out.texts);
-    out.list = mem.place(vrxgMediaList{entries, static_cast<std::uint32_t>(values.size()), type, {'r', 'r', 'r'}});
     return out;
 }
 

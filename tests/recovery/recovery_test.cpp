@@ -1,6 +1,6 @@
-// Backup, log archiving and restore: the positional forms' lists, the
-// restore's 15-byte timestamp, and the versioned records field by field and
-// version by version. (The conformance rows hold the argument mappings.)
+// Backup: a media list the core retypes. (The conformance rows and their
+// variants hold the argument mappings, versions, timestamps, lists and
+// refused records of backup, log archiving and restore.)
 #include "caller_lists.h"
 
 using namespace vrxtest;
@@ -8,108 +8,6 @@ using namespace vrxtest;
 namespace {
 
 class RecoveryTest : public PlatformTest {};
-
-// The texts of a core list, each after a blank.
-std::string listed(char *const *texts, std::uint32_t count) {
-    std::string out;
-    for (const std::string &t : core_texts(texts, count)) out += " " + t;
-    return out;
-}
-
-std::string text(const char *t) { return t != nullptr ? t : "(null)"; }
-
-// A positional form with its lists, the lines of its requests (table
-// spaces, 'L' list, 'O' list) and the tags they fail with.
-const struct ListForm {
-    const char *core, *site;
-    std::uint32_t lines[3];
-    const char *tags[3];
-    std::int32_t (*call)(vrxTablespaceList *, vrxMediaList *, sqlca *);
-} kListForms[] = {
-    {"sqlubkp", "sqlgbkp", {126, 160, 191}, {"sqlgbkp", "sqlgbkp", "sqlgbkp"}, [](auto *t, auto *m, sqlca *ca) {
-         return sqlgbkp(0, 0, 0, 0, nullptr, 0, 0, 0, 0, nullptr, nullptr, 0, t, m, nullptr, nullptr, 0, 0, 0, 0, 0,
-                        0, 0, ca);
-     }},
-    {"sqlubkup", "sqlgbkup", {357, 391, 422}, {"sqlgbkup", "sqlgload", "sqlgbkup"}, [](auto *t, auto *m, sqlca *ca) {
-         return sqlgbkup(0, 0, 0, 0, nullptr, 0, 0, 0, 0, nullptr, nullptr, 0, t, m, nullptr, nullptr, 0, 0, 0, 0, ca);
-     }},
-    {"sqlurestore", "sqlgrestore", {240, 274, 305}, {"sqlgbkup", "sqlgload", "sqlgbkup"},
-     [](auto *t, auto *m, sqlca *ca) {
-         return sqlgrestore(0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, 0,
-                            nullptr, t, m, nullptr, nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, ca);
-     }},
-    {"sqlurst", "sqlgrst", {237, 271, 302}, {"sqlgbkup", "sqlgload", "sqlgbkup"}, [](auto *t, auto *m, sqlca *ca) {
-         return sqlgrst(0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, 0, t, m,
-                        nullptr, nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, ca);
-     }},
-    {"sqlursto", "sqlgrsto", {397, 431, 462}, {"sqlgbkup", "sqlgload", "sqlgbkup"}, [](auto *t, auto *m, sqlca *ca) {
-         return sqlgrsto(0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr, 0, t, m, nullptr,
-                         nullptr, 0, 0, 0, 0, ca);
-     }},
-};
-
-// 'L' terminates every path, 'O' the first entry, other types nothing; a
-// negative count, a refused list record or entry array leave a list alone;
-// a refused text is skipped, unless it is the last, whose check ends the call.
-TEST_F(RecoveryTest, PositionalFormsTerminateTheirListsInTheCallersStorage) {
-    const std::vector<std::string> names = {"USERSPACE1", "", "TS3"}, paths = {"/one", "/two", "/three"};
-    using Flags = std::vector<bool>;
-    const Flags all(3, true), none(3, false), notFirst = {false, true, true};
-    const struct {
-        char type;
-        int list;     // 0 table spaces, 1 media (-1: both counts negative)
-        int refused;  // -2 nothing, -1 the list record, 3 its entries, else its text
-        Flags names, paths;  // terminated while the core runs (the core not called: empty)
-        std::vector<std::pair<int, std::uint32_t>> requests;  // (line, bytes)
-    } cases[] = {
-        {'L', 0, -2, all, all, {{0, 24}, {1, 24}}},     {'O', 0, -2, all, {1, 0, 0}, {{0, 24}, {2, 8}}},
-        {'S', 0, -2, all, none, {{0, 24}}},             {'L', -1, -2, none, none, {}},
-        {'L', 0, -1, none, all, {{1, 24}}},             {'L', 0, 3, none, all, {{1, 24}}},
-        {'L', 0, 0, notFirst, all, {{0, 24}, {1, 24}}}, {'L', 0, 2, {}, {}, {{0, 24}}},
-        {'L', 1, -1, all, none, {{0, 24}}},             {'L', 1, 3, all, none, {{0, 24}}},
-        {'L', 1, 0, all, notFirst, {{0, 24}, {1, 24}}}, {'L', 1, 2, {}, {}, {{0, 24}, {1, 24}}},
-    };
-    for (const ListForm &form : kListForms) {
-        for (const auto &k : cases) {
-            SCOPED_TRACE(std::string(form.site) + " " + k.type + std::to_string(k.list) + std::to_string(k.refused));
-            vrxstub_reset();
-            CallerStorage mem;
-            auto t = tablespace_list(mem, names);
-            auto m = media_list(mem, k.type, paths);
-            if (k.list < 0) t.list->count = m.list->entryCount = -1;
-            const void *regions[2][5] = {{t.texts[0], t.texts[1], t.texts[2], t.list->entries, t.list},
-                                         {m.texts[0], m.texts[1], m.texts[2], m.list->entries, m.list}};
-            vrxstub_set_ptr_check(k.refused != -2);
-            if (k.refused != -2) vrxstub_refuse_region(regions[k.list][k.refused < 0 ? 4 : k.refused], 0, 3);
-            sqlca *ca = mem.ca();
-            mem.snapshot();
-            Flags seen[2];
-            const CoreHook::Need need = k.names.empty() ? CoreHook::mayNotRun : CoreHook::mustRun;
-            CoreHook hook(form.core, need, [&](const vrxstub_call &) {
-                std::tie(seen[0], seen[1]) = std::make_pair(terminated(t.texts, names), terminated(m.texts, paths));
-                return 0;
-            });
-            EXPECT_EQ(form.call(t.list, m.list, ca), k.names.empty() ? 1 : 0);
-            EXPECT_EQ(seen[0], k.names);
-            EXPECT_EQ(seen[1], k.paths);
-            EXPECT_TRUE(mem.unchanged_except());
-            std::vector<std::pair<std::uint32_t, std::uint32_t>> requests, expected;
-            for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i)
-                requests.emplace_back(vrxstub_scratch_request_at(i)->line, vrxstub_scratch_request_at(i)->size);
-            for (const auto &[line, bytes] : k.requests) expected.emplace_back(form.lines[line], bytes);
-            EXPECT_EQ(requests, expected);
-        }
-        for (int type : {1, 2}) {  // a failed request of either media list, with its tag
-            vrxstub_reset();
-            CallerStorage mem;
-            sqlca *ca = mem.ca();
-            vrxstub_fail_scratch_at(1);
-            EXPECT_EQ(form.call(nullptr, media_list(mem, type == 1 ? 'L' : 'O', {"/x"}).list, ca), -83);
-            EXPECT_TRUE(reports_no_memory(*ca, form.tags[type]));
-            EXPECT_EQ(vrxstub_scratch_request_at(0)->line, form.lines[type]);
-        }
-    }
-}
 
 // A media list whose type the core rewrote no longer has the layout its
 // bytes were saved under: nothing is written back into it (its terminator
@@ -119,153 +17,15 @@ TEST_F(RecoveryTest, MediaListRetypedByTheCoreIsNotWrittenBack) {
     Caller<vrxMediaList> media = media_list(mem, VRX_MEDIA_LOCAL, {"/backups"});
     sqlca *ca = mem.ca();
     mem.snapshot();
-    CoreHook hook(kListForms[0].core, [&](const vrxstub_call &) {
+    CoreHook hook("sqlubkp", [&](const vrxstub_call &) {
         media.list->mediaType = VRX_MEDIA_SERVER;
         return 0;
     });
-    EXPECT_EQ(kListForms[0].call(nullptr, media.list, ca), 0);
+    EXPECT_EQ(sqlgbkp(0, 0, 0, 0, nullptr, 0, 0, 0, 0, nullptr, nullptr, 0, nullptr, media.list, nullptr, nullptr, 0,
+                      0, 0, 0, 0, 0, 0, ca),
+              0);
     EXPECT_EQ(media.texts[0][8], '\0');
     EXPECT_TRUE(mem.unchanged_except({{media.list, 1}, {media.texts[0] + 8, 1}, {ca, sizeof(sqlca)}}));
-}
-
-// The timestamp's terminator is not saved: the blank-fill after the call
-// puts the field back. A length past the field has its byte put back.
-TEST_F(RecoveryTest, RestoreTimestampIsPutBackByItsBlankFill) {
-    const struct {
-        const char *field;
-        vrx_slot length;
-        const char *seen, *after;
-    } cases[] = {
-        {"20261205XXXXXXX#", 8, "20261205", "20261205       #"},
-        {"20261205101010X#", 14, "20261205101010", "20261205101010 #"},
-        {"XXXXXXXXXXXXXXX#", 0, "", "               #"},
-        {"202612051010101#", 15, "202612051010101", "202612051010101#"},
-    };
-    for (const auto &c : cases) {
-        CallerStorage mem;
-        char *field = mem.field(c.field, 16);
-        std::string seen;
-        CoreHook hook("sqlursto", [&](const vrxstub_call &call) { return seen = text_arg(call, 7), 0; });
-        EXPECT_EQ(sqlgrsto(0, 0, c.length, 0, 0, 0, 0, nullptr, nullptr, 0, 0, 0, 0, nullptr, field, nullptr, 0,
-                           nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0, mem.ca()),
-                  0);
-        EXPECT_EQ(seen, c.seen);
-        EXPECT_EQ(field_text(field, 16), c.after);
-    }
-}
-
-// Fields come over as far as the version supplies them, the lists as
-// copies; each output takes as many bytes as its length says, at most the
-// core text's width, and is blank-filled over length + 1 bytes.
-TEST_F(RecoveryTest, VersionedBackupTakesWhatItsVersionSupplies) {
-    const std::string identifier33 = "APP.0001" + std::string(26, ' ') + "i", timestamp15 = "20261205101010  t";
-    const struct {
-        std::uint32_t version, idLen, tsLen;
-        const char *seen;
-        std::string identifier, timestamp;  // the caller's areas, length + 2 bytes
-    } cases[] = {
-        {8010199, 5, 4, "DB 263 0 (null) 0 0 TS1 TS2 O /b", "APP.0ii", "2026tt"},
-        {8010200, 40, 20, "DB 263 512 (null) 0 0 TS1 TS2 O /b", "APP.0001" + std::string(33, ' ') + "i",
-         "20261205101010" + std::string(7, ' ') + "t"},
-        {8010400, 33, 15, "DB 263 512 T4 769 0 TS1 TS2 O /b", identifier33, timestamp15},
-        {9050000, 33, 15, "DB 263 512 T4 769 1028 TS1 TS2 O /b", identifier33, timestamp15},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.version);
-        CallerStorage mem;
-        vrxgBackupStruct p{};
-        std::tie(p.piDbAlias, p.iDbAliasLen, p.piText4, p.iText4Len) = std::tuple(mem.text("DB"), 2, mem.text("T4"), 2);
-        std::tie(p.poIdentifier, p.iIdentifierLen) = std::pair(mem.field("", c.idLen + 2, 'i'), c.idLen);
-        std::tie(p.poTimestamp, p.iTimestampLen) = std::pair(mem.field("", c.tsLen + 2, 't'), c.tsLen);
-        std::tie(p.iValues[7], p.iValue8010200) = std::pair(263, 512);
-        std::tie(p.iValues8010400[1], p.iValues9050000[4]) = std::pair(769, 1028);
-        p.piTablespaceList = text_list(mem, {"TS1", "TS2"}).list;
-        p.piMediaList = versioned_media_list(mem, 'O', {"/b"}).list;
-        std::string seen;
-        CoreHook hook("vrxBackup", [&](const vrxstub_call &call) {
-            auto *core = arg<vrxBackupStruct *>(call, 1);
-            seen = std::string(core->dbAlias) + " " + std::to_string(core->values[7]) + " " +
-                   std::to_string(core->value8010200) + " " + text(core->text4) + " " +
-                   std::to_string(core->values8010400[1]) + " " + std::to_string(core->values9050000[4]) +
-                   listed(core->tablespaces->names, core->tablespaces->count) + " " + core->media->mediaType +
-                   listed(core->media->locations, core->media->count);
-            std::memcpy(core->identifier, "APP.0001", 9);
-            std::memcpy(core->timestamp, "20261205101010", 15);
-            return 0;
-        });
-        EXPECT_EQ(vrxgBackup(c.version, mem.place(p), mem.ca()), 0);
-        EXPECT_EQ(seen, c.seen);
-        EXPECT_EQ(field_text(p.poIdentifier, c.idLen + 2), c.identifier);
-        EXPECT_EQ(field_text(p.poTimestamp, c.tsLen + 2), c.timestamp);
-    }
-}
-
-// A missing record is reported as a memory failure; a refused list record
-// leaves the core an empty list; a refused terminator of a list's last text
-// ends the call. The archive log passes a null record on.
-TEST_F(RecoveryTest, VersionedFormsActOnMissingAndRefusedRecords) {
-    CallerStorage mem;
-    sqlca *ca = mem.ca();
-    EXPECT_EQ(vrxgBackup(1, nullptr, ca), -83);
-    EXPECT_TRUE(reports_no_memory(*ca, "vrxgBack"));
-    EXPECT_EQ(vrxgRestore(1, nullptr, ca), -83);
-    EXPECT_TRUE(reports_no_memory(*ca, "vrxgRest"));
-
-    vrxstub_reset();
-    vrxstub_set_ptr_check(1);
-    auto *backup = mem.place(vrxgBackupStruct{});
-    backup->piTablespaceList = text_list(mem, {"TS1"}).list;
-    auto media = versioned_media_list(mem, 'L', {"/a", "/b"});
-    backup->piMediaList = media.list;
-    vrxstub_refuse_region(backup->piTablespaceList, 0, 3);
-    std::string seen = "not called";
-    CoreHook hook("vrxBackup", [&](const vrxstub_call &call) {
-        const vrxNameList *names = arg<vrxBackupStruct *>(call, 1)->tablespaces;
-        return seen = names != nullptr ? listed(names->names, names->count) : "no list", 0;
-    });
-    EXPECT_EQ(vrxgBackup(1, backup, ca), 0);
-    EXPECT_EQ(seen, "");
-    vrxstub_refuse_region(media.texts[1], 3, 3);
-    EXPECT_EQ(vrxgBackup(1, backup, ca), 1);
-    EXPECT_EQ(count_calls("vrxBackup"), 1u);
-    CoreHook archive("vrxArchiveLog", [](const vrxstub_call &c) { return arg<void *>(c, 1) == nullptr ? -1078 : 0; });
-    EXPECT_EQ(vrxgArchiveLog(1, nullptr, ca), -1078);
-}
-
-// Text 8, text 9 and the second list come over from their versions on; the
-// word at offset 132 is not read before, an empty second list costs no
-// scratch memory, the core's reserved word stays 0.
-TEST_F(RecoveryTest, VersionedRestoreTakesWhatItsVersionSupplies) {
-    for (std::uint32_t version : {8010399u, 8010400u, 8019999u, 8020000u, 8020199u, 8020200u}) {
-        for (bool empty : {false, true}) {
-            SCOPED_TRACE(std::to_string(version) + (empty ? " empty" : ""));
-            vrxstub_reset();
-            CallerStorage mem;
-            vrxgRestoreStruct p{};
-            std::tie(p.piText8, p.iText8Len, p.piText9, p.iText9Len) = std::tuple(mem.text("T8"), 2, mem.text("T9"), 2);
-            std::tie(p.poIdentifier, p.iIdentifierLen) = std::pair(mem.field("", 11, 'i'), 9);
-            p.iValues8010400[1] = 513;
-            p.piTextList2 = version < 8020200 ? reinterpret_cast<vrxgTextList *>(std::uintptr_t{0x10})
-                            : empty           ? text_list(mem, {}).list
-                                              : text_list(mem, {"x", "yy"}).list;
-            std::string seen;
-            CoreHook hook("vrxRestore", [&](const vrxstub_call &call) {
-                auto *core = arg<vrxRestoreStruct *>(call, 1);
-                const vrxNameList *second = core->textList2;
-                seen = text(core->text8) + " " + text(core->text9) + " " + std::to_string(core->values8010400[1]) +
-                       " " + std::to_string(core->reserved) +
-                       (second != nullptr ? listed(second->names, second->count) : " (no list)");
-                std::memcpy(core->identifier, "RESTORED", 9);
-                return 0;
-            });
-            EXPECT_EQ(vrxgRestore(version, mem.place(p), mem.ca()), 0);
-            const bool v8 = version >= 8010400, v9 = version >= 8020000, list = version >= 8020200;
-            EXPECT_EQ(seen, std::string(v8 ? "T8 " : "(null) ") + (v9 ? "T9 " : "(null) ") + (v8 ? "513" : "0") + " 0" +
-                                (!list ? " (no list)" : empty ? "" : " x yy"));
-            EXPECT_EQ(vrxstub_scratch_request_count(), list && !empty ? 4u : 0u);
-            EXPECT_EQ(field_text(p.poIdentifier, 11), "RESTORED  i");
-        }
-    }
 }
 
 }  // namespace

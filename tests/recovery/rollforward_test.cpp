@@ -1,10 +1,7 @@
-// Rollforward and recover: the checks that end a call before the core (the
-// report that names a parameter, the log, the sqlca refused, the table space
-// list's last check), the output record by version; and the stand-ins'
-// recovery history.
-// (The conformance rows hold the argument mappings of all thirteen forms.)
-#include <tuple>
-
+// Rollforward and recover: the stand-ins' recovery history. (The
+// conformance rows hold the argument mappings of all thirteen forms, their
+// variants the output record by version and the checks that end a call
+// before the core.)
 #include "harness.h"
 #include "vrxplatform/history.h"
 #include "vrxplatform/rollforward.h"
@@ -14,129 +11,6 @@ using namespace vrxtest;
 namespace {
 
 class RollforwardTest : public PlatformTest {};
-
-std::string item(std::size_t record, std::uint32_t i) {
-    std::uint32_t length = 0;
-    const char *bytes = vrxstub_log_item(record, i, &length);
-    return bytes != nullptr ? std::string(bytes, length) : "(none)";
-}
-
-// Checks that end the call before the core runs. A text the library may
-// not read, or the table space list's scratch request refused, is reported
-// by its name, appended to the message tokens as far as their 70 bytes hold
-// it (a count outside them appends nothing), and rollforward logs the
-// report; with the sqlca refused too, rollforward logs that and the
-// family's result comes back. Neither touches the 33-byte area. A table
-// space entry that fails its check as the last one is the result,
-// unreported, and the area is still blank-filled. Only the first text is
-// validated when null.
-TEST_F(RollforwardTest, ChecksThatEndTheCallBeforeTheCore) {
-    enum Refused { kUserName, kListScratch, kLastEntry };
-    const struct {
-        bool recover;
-        Refused refused;
-        bool refuseSqlca;
-        std::int16_t before, after;  // sqlerrml
-        const char *appended;
-        std::int32_t result;
-    } cases[] = {
-        {false, kUserName, false, 0, 10, "piUserName", -83}, {false, kUserName, true, 0, 0, "", -83},
-        {false, kListScratch, false, 0, 16, "piTablespaceList", -83}, {false, kLastEntry, false, 0, 0, "", 1},
-        {true, kUserName, false, 3, 13, "piUserName", -83},  {true, kUserName, false, 61, 70, "piUserNam", -83},
-        {true, kUserName, false, 70, 70, "", -83},           {true, kUserName, false, -1, -1, "", -83},
-        {true, kUserName, true, 0, 0, "", -2032},
-    };
-    for (const auto &k : cases) {
-        SCOPED_TRACE(std::string(k.recover ? "recover " : "rollforward ") + std::to_string(k.refused) +
-                     (k.refuseSqlca ? " sqlca refused " : " ") + std::to_string(k.before));
-        vrxstub_reset();
-        CallerStorage mem;
-        char *user = mem.text("U");
-        vrxTablespaceEntry entries[2] = {{3, "TS1#"}, {3, "TS2#"}};
-        auto *list = mem.place(vrxTablespaceList{2, static_cast<vrxTablespaceEntry *>(mem.room(sizeof entries))});
-        std::memcpy(list->entries, entries, sizeof entries);
-        char *area = mem.field(std::string("AB\0CD", 5), 33, 'o');
-        vrxgRfwdInputStruct in{};
-        std::tie(in.piUserName, in.iUserNameLen, in.piTablespaceList) = std::tuple(user, 1, list);
-        auto *rollforward = mem.place(
-            vrxgRollforwardStruct{mem.place(in), mem.place(vrxgRfwdOutputStruct{area, nullptr, nullptr, 0})});
-        vrxgRecoverStruct recover{};
-        std::tie(recover.piUserName, recover.iUserNameLen) = std::pair(user, 1);
-        auto *record = mem.place(recover);
-        sqlca *ca = mem.ca();
-        ca->sqlerrml = k.before;
-        std::memset(ca->sqlerrmc, 'x', sizeof ca->sqlerrmc);
-        mem.snapshot();
-        vrxstub_set_ptr_check(1);
-        vrxstub_refuse_sqlca(k.refuseSqlca);
-        if (k.refused == kUserName) vrxstub_refuse_region(user, 1, 1);
-        if (k.refused == kListScratch) vrxstub_fail_scratch_at(1);
-        if (k.refused == kLastEntry) vrxstub_refuse_region(list->entries[1].text, 4, 3);
-
-        EXPECT_EQ(k.recover ? vrxgRecover(9000000, record, ca) : vrxgRollforward(9000000, rollforward, ca), k.result);
-
-        EXPECT_EQ(count_calls(k.recover ? "vrxRecover" : "vrxRollforward"), 0u);
-        std::vector<const void *> validated;
-        for (const vrxstub_call &c : calls("sqlagcptr_real"))
-            if (c.args[2] == 1) validated.push_back(arg<const void *>(c, 0));
-        EXPECT_EQ(validated, (std::vector<const void *>{nullptr, user}));
-        if (k.refused == kLastEntry) {
-            EXPECT_TRUE(mem.unchanged_except({{area, 33}}));
-            EXPECT_EQ(std::string(area, 33), "AB" + std::string(31, ' '));
-            EXPECT_EQ(vrxstub_scratch_request_at(0)->size, 16u);
-        } else if (k.refuseSqlca) {
-            EXPECT_TRUE(mem.unchanged_except());
-        } else {
-            EXPECT_TRUE(mem.unchanged_except({{ca, sizeof *ca}}));
-            EXPECT_TRUE(reports_no_memory(*ca, k.recover ? "SQLGRECV" : "sqlgroll"));
-            EXPECT_EQ(ca->sqlerrml, k.after);
-            const std::size_t at = k.before < 0 ? 0 : std::size_t(k.before);
-            EXPECT_EQ(std::string(ca->sqlerrmc + at, 70 - at),
-                      k.appended + std::string(70 - at - strlen(k.appended), 'x'));
-        }
-        const auto logs = calls("pdLog");
-        ASSERT_EQ(logs.size(), k.recover || k.refused == kLastEntry ? 0u : 1u);
-        if (logs.empty()) continue;
-        const std::vector<std::uintptr_t> args(logs[0].args, logs[0].args + 15);
-        const std::string message = std::string("Memory error for parameter ") + k.appended + ".";
-        using Words = std::vector<std::uintptr_t>;
-        if (k.refuseSqlca) {
-            EXPECT_EQ(Words(args.begin(), args.begin() + 11),
-                      (Words{1, 0, 0x188300DD, 0, 0, 260, 2, 2, 0, 0x18000004, 32}));
-            EXPECT_EQ(Words(args.begin() + 12, args.begin() + 14), (Words{4, 4}));
-            EXPECT_EQ(item(0, 0), "Error on call to sqloincaChkPtr.");
-            EXPECT_EQ(item(0, 1), std::string("\1\0\0\0", 4));
-        } else {
-            EXPECT_EQ(Words(args.begin(), args.begin() + 11),
-                      (Words{1, 0, 0x188300DD, 0, 0, 250, 2, 1, 0, 0x18000004, message.size()}));
-            EXPECT_EQ(Words(args.begin() + 12, args.end()), (Words{4, 0, 0}));
-            EXPECT_EQ(item(0, 0), message);
-        }
-    }
-}
-
-// The core's fourth output word comes back from version 9000000 on,
-// whatever the core's result.
-TEST_F(RollforwardTest, TheFourthOutputWordComesBackFromVersion9000000) {
-    for (std::uint32_t version : {8010000u, 8999999u, 9000000u}) {
-        vrxstub_reset();
-        CallerStorage mem;
-        char *area = mem.field("", 33, 'o');
-        auto *out = mem.place(vrxgRfwdOutputStruct{area, nullptr, nullptr, 0xAAAAAAAA});
-        auto *p = mem.place(vrxgRollforwardStruct{mem.place(vrxgRfwdInputStruct{}), out});
-        sqlca *ca = mem.ca();
-        mem.snapshot();
-        CoreHook hook("vrxRollforward", [&](const vrxstub_call &c) {
-            arg<vrxRollforwardStruct *>(c, 1)->output->value12 = 0x12345678;
-            return -1;
-        });
-        EXPECT_EQ(vrxgRollforward(version, p, ca), -1);
-        EXPECT_EQ(out->oValue12, version >= 9000000 ? 0x12345678u : 0xAAAAAAAAu);
-        std::vector<Span> written = {{area, 33}};
-        if (version >= 9000000) written.push_back({&out->oValue12, 4});
-        EXPECT_TRUE(mem.unchanged_except(written));
-    }
-}
 
 std::string trimmed(const char *field, std::size_t width) {
     std::string text(field, width);
