@@ -51,15 +51,6 @@ char *CallerStorage::field(std::string_view value, std::size_t width, char pad) 
 
 std::string field_text(const char *field, std::size_t width) { return std::string(field, width); }
 
-std::vector<vrxstub_call> calls(const char *name) {
-    std::vector<vrxstub_call> out;
-    for (std::size_t i = 0; i < vrxstub_call_count(); ++i) {
-        const vrxstub_call *c = vrxstub_call_at(i);
-        if (name == nullptr || std::strcmp(c->name, name) == 0) out.push_back(*c);
-    }
-    return out;
-}
-
 std::size_t count_calls(const char *name) { return calls(name).size(); }
 
 CoreHook::CoreHook(const char *name, Need need, Body body) : name_(name), body_(std::move(body)), need_(need) {
@@ -108,17 +99,6 @@ std::vector<std::pair<std::string, std::uint32_t>> scratch_sites() {
         const vrxstub_scratch_request *r = vrxstub_scratch_request_at(i);
         out.emplace_back(r->file, r->line);
     }
-    return out;
-}
-
-std::ostream &operator<<(std::ostream &out, const Check &c) {
-    return out << "{" << c.at << ", " << c.length << ", " << c.mode << "}";
-}
-
-std::vector<Check> checks_made() {
-    std::vector<Check> out;
-    for (const vrxstub_call &c : calls("sqlagcptr_real"))
-        out.push_back({arg<const void *>(c, 0), arg<std::uint32_t>(c, 1), arg<std::uint32_t>(c, 2)});
     return out;
 }
 

@@ -61,9 +61,6 @@ std::string field_text(const char *field, std::size_t width);
 
 // --- the call log --------------------------------------------------------------
 
-// Calls recorded since the fixture's reset, in order, optionally only those
-// of one function.
-std::vector<vrxstub_call> calls(const char *name = nullptr);
 std::size_t count_calls(const char *name);
 
 // --- hooks ---------------------------------------------------------------------
@@ -104,16 +101,5 @@ std::uint32_t fault_sweep(const std::function<void()> &run, const std::function<
 // The (file, line) of every scratch request since the last reset.
 std::vector<std::pair<std::string, std::uint32_t>> scratch_sites();
 
-// A pointer check as the core support function received it.
-struct Check {
-    const void *at;
-    std::uint32_t length;
-    std::uint32_t mode;
-    bool operator==(const Check &o) const { return at == o.at && length == o.length && mode == o.mode; }
-};
-std::ostream &operator<<(std::ostream &out, const Check &c);
-
-// The pointer checks made since the last reset, in order.
-std::vector<Check> checks_made();
 
 }  // namespace vrxtest

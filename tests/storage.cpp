@@ -63,4 +63,13 @@ std::string text_arg(const vrxstub_call &call, std::size_t i) {
     return p != nullptr ? std::string(p) : std::string("(null)");
 }
 
+std::vector<vrxstub_call> calls(const char *name) {
+    std::vector<vrxstub_call> out;
+    for (std::size_t i = 0; i < vrxstub_call_count(); ++i) {
+        const vrxstub_call *c = vrxstub_call_at(i);
+        if (name == nullptr || std::strcmp(c->name, name) == 0) out.push_back(*c);
+    }
+    return out;
+}
+
 }  // namespace vrxtest

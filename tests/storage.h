@@ -63,4 +63,8 @@ T arg(const vrxstub_call &call, std::size_t i) {
 // A text argument as the core saw it (only valid while the call runs).
 std::string text_arg(const vrxstub_call &call, std::size_t i);
 
+// Calls recorded since the last reset, in order, optionally only those of
+// one function.
+std::vector<vrxstub_call> calls(const char *name = nullptr);
+
 }  // namespace vrxtest

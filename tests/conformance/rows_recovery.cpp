@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "conformance/conformance.h"
-#include "frame/media_list.h"
 #include "vrxplatform/recovery.h"
 
 namespace vrxtest::conformance {
@@ -265,8 +264,8 @@ std::vector<Variant> positional_lists() {
                 const bool failing = k.refused == -3;  // no table spaces, one path
                 auto *t = failing ? nullptr : a.record(vrxTablespaceList{k.list < 0 ? -1 : 3, reinterpret_cast<vrxTablespaceEntry *>(
                                                    inline_entries(a, 24, {"USERSPACE1", "", "TS3"}, "names", texts))}, "tablespaces");
-                const std::uint32_t size = vrx::media_entry_size(k.type);
-                char *paths = inline_entries(a, size != 0 ? size : 16, failing ? std::vector<std::string>{"/x"}
+                const std::uint32_t size = k.type == 'L' ? sizeof(vrxPathEntry) : k.type == 'O' ? sizeof(vrxVendorEntry) : sizeof(vrxLocationEntry);
+                char *paths = inline_entries(a, size, failing ? std::vector<std::string>{"/x"}
                                                                               : std::vector<std::string>{"/one", "/two", "/three"}, "paths", texts);
                 auto *m = a.record(vrxMediaList{k.type, {}, k.list < 0 ? -1 : failing ? 1 : 3, paths}, "media");
                 const void *list[] = {t, m}, *entries[] = {t != nullptr ? static_cast<void *>(t->entries) : nullptr, paths};
