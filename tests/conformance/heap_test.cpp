@@ -1,8 +1,8 @@
 // No entry point takes heap memory of its own: the C allocator and operator
-// new are replaced in this program, and while a row's valid call runs every
-// allocation made from the library's code is counted. The platform's
-// allocations (its scratch service among them) and the harness's are made
-// from their own code and are not.
+// new are replaced in this program, and while a row's valid call or one of
+// its variants runs every allocation made from the library's code is
+// counted. The platform's allocations (its scratch service among them) and
+// the harness's are made from their own code and are not.
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -109,16 +109,20 @@ TEST_F(PlatformTest, NoEntryPointTakesHeapMemoryOfItsOwn) {
     for (const Entry &entry : kEntries) {
         const Row *row = find_row(entry.name);
         ASSERT_NE(row, nullptr) << entry.name;
-        vrxstub_reset();
-        Arena a(Layout::Aligned);
-        std::unique_ptr<CoreHook> hook;
-        if (*entry.core != '\0')
-            hook = std::make_unique<CoreHook>(entry.core, CoreHook::mayNotRun, [&](const vrxstub_call &c) {
-                for (const auto &[at, text] : a.coreWrites) std::memcpy(at, text.c_str(), text.size() + 1);
-                if (row->core) row->core(c, a);
-                return row->coreResult;
-            });
-        EXPECT_EQ(allocations_from(library, [&] { row->call(a); }), 0) << entry.name;
+        std::vector<Variant> runs = {{entry.name, "row", row->call, row->core, row->coreResult}};
+        for (const Variant *v : variants_of(entry.name)) runs.push_back(*v);
+        for (const Variant &call : runs) {
+            vrxstub_reset();
+            Arena a(Layout::Aligned);
+            std::unique_ptr<CoreHook> hook;
+            if (*entry.core != '\0')
+                hook = std::make_unique<CoreHook>(entry.core, CoreHook::mayNotRun, [&](const vrxstub_call &c) {
+                    for (const auto &[at, text] : a.coreWrites) std::memcpy(at, text.c_str(), text.size() + 1);
+                    if (call.core) call.core(c, a);
+                    return call.coreResult;
+                });
+            EXPECT_EQ(allocations_from(library, [&] { call.call(a); }), 0) << entry.name << ", " << call.label;
+        }
     }
 #else
     GTEST_SKIP() << "the C allocator cannot be replaced here (AddressSanitizer owns it)";
