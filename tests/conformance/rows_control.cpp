@@ -106,11 +106,8 @@ Variant create_variant(bool dbcr, const char *eyeCatcher, const std::string &tab
 }
 
 const Variants variants({
-    create_variant(false, "SQLDBD02"),
-    create_variant(false, "SQLDBD02", std::string(256, 'Q')),
-    create_variant(false, "SQLDBDB0"),
-    create_variant(true, "SQLDBDB0"),
-    create_variant(true, "SQLDBD02"),
+    create_variant(false, "SQLDBD02"), create_variant(false, "SQLDBD02", std::string(256, 'Q')),
+    create_variant(false, "SQLDBDB0"), create_variant(true, "SQLDBDB0"), create_variant(true, "SQLDBD02"),
     create_variant(true, "SQLDBDB1"),
     // The options record is checked ahead of the initialisation; sqlerrp stays the caller's.
     {"SQLGADDN", "initialisation failing",

@@ -33,8 +33,7 @@ const Rows rows = {
      [](Arena &a) {
          return a.call(vrxgDbDirOpenScan, a.version(9050000u),
                        a.output_from(a.record(vrxgDbDirOpenScanStruct{a.len32(1), a.text(1), 1, 2}),
-                                     offsetof(vrxgDbDirOpenScanStruct, oHandle)),
-                       a.ca());
+                                     offsetof(vrxgDbDirOpenScanStruct, oHandle)), a.ca());
      },
      {"SQLGDOSD"}},
     {"VRXGDBDIRGETNEXTENTRY", "9050000 & ca",
@@ -308,8 +307,7 @@ const Rows nodeAndHostRows = {
      [](Arena &a) {
          return a.call(vrxgUpdateAlternateServerForDB, a.version(9050000u),
                        a.record(vrxgUpdateAltServerStruct{a.len32(1), a.text(1), a.len32(2), a.text(2), a.len32(3),
-                                                          a.text(3)}),
-                       a.ca());
+                                                          a.text(3)}), a.ca());
      },
      {"SQLGUPAS"}, "", {},
      [](const vrxstub_call &c, Arena &a) {

@@ -272,12 +272,9 @@ Variant name_back(const char *label, std::string written, std::int32_t result = 
 using namespace std::string_literals;
 
 const Variants variants({
-    start_with("local, flag 0", local(0, 0)),
-    start_with("local, flag 0, padding", local(0, 0xFF)),
-    start_with("local, flag 1, padding", local(1, 0xFF)),
-    start_with("local, flag 0x80, G", local(0x80, 0, 'G')),
-    start_with("local, selector X", local(1, 0, 'X')),
-    start_with("local, selector u", local(1, 0, 'u')),
+    start_with("local, flag 0", local(0, 0)), start_with("local, flag 0, padding", local(0, 0xFF)),
+    start_with("local, flag 1, padding", local(1, 0xFF)), start_with("local, flag 0x80, G", local(0x80, 0, 'G')),
+    start_with("local, selector X", local(1, 0, 'X')), start_with("local, selector u", local(1, 0, 'u')),
     start_with("local, U of length 0", local(1, 0, 'U', true)),
     start_with("no communication record", {true, true, false}),
     start_with("no options, name of length 0", {true, false, true, false}),
@@ -289,9 +286,7 @@ const Variants variants({
     {"VRXGINSTANCESTOP", "null record",
      [](Arena &a) { return a.call(vrxgInstanceStop, 9050000u, static_cast<vrxgInstanceStruct *>(nullptr), a.ca()); },
      see_null_checks},
-    name_back("NUL first", "\0BCDEFGHI"s),
-    name_back("NUL last", "ABCDEFGH\0"s),
-    name_back("no NUL", "ABCDEFGHI"),
+    name_back("NUL first", "\0BCDEFGHI"s), name_back("NUL last", "ABCDEFGH\0"s), name_back("no NUL", "ABCDEFGHI"),
     name_back("refused", "AB\0DEFGHI"s, 4711, true),
     name_back("core result -1032", "VRX\0EFGHI"s, -1032),
 });

@@ -297,8 +297,7 @@ std::vector<Variant> positional_lists() {
                     failing ? std::vector<std::string>{"/x"} : std::vector<std::string>{"/one", "/two", "/three"};
                 char *paths = inline_entries(a, size, values, "paths", texts);
                 auto *m = a.record(vrxMediaList{k.type, {}, count, paths}, "media");
-                const void *list[] = {t, m};
-                const void *entries[] = {t != nullptr ? static_cast<void *>(t->entries) : nullptr, paths};
+                const void *list[] = {t, m}, *entries[] = {t ? static_cast<void *>(t->entries) : nullptr, paths};
                 if (failing) vrxstub_fail_scratch_at(1);
                 else if (k.refused == -1) vrxstub_refuse_region(list[k.list], 0, 3);
                 else if (k.refused == 3) vrxstub_refuse_region(entries[k.list], 0, 3);

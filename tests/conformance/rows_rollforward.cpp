@@ -165,19 +165,15 @@ const Rows rows = {
 std::vector<Variant> fourth_word() {
     std::vector<Variant> variants;
     for (std::uint32_t version : {8010000u, 8999999u, 9000000u})
-        variants.push_back({"VRXGROLLFORWARD", "version " + std::to_string(version),
-                            [version](Arena &a) {
-                                const vrxgRfwdOutputStruct out{a.out(33), nullptr, nullptr, 0xAAAAAAAA};
-                                auto *output = a.record(out, "output");
-                                const auto at = offsetof(vrxgRfwdOutputStruct, oValue12);
-                                a.output(reinterpret_cast<char *>(output) + at, 4);
-                                const vrxgRollforwardStruct p{a.record(vrxgRfwdInputStruct{}, "input"), output};
-                                return a.call(vrxgRollforward, version, a.record(p), a.ca());
-                            },
-                            [](const vrxstub_call &c, Arena &) {
-                                arg<vrxRollforwardStruct *>(c, 1)->output->value12 = 0x12345678;
-                            },
-                            -1});
+        variants.push_back({"VRXGROLLFORWARD", "version " + std::to_string(version), [version](Arena &a) {
+            const vrxgRfwdOutputStruct out{a.out(33), nullptr, nullptr, 0xAAAAAAAA};
+            auto *output = a.record(out, "output");
+            a.output(reinterpret_cast<char *>(output) + offsetof(vrxgRfwdOutputStruct, oValue12), 4);
+            const vrxgRollforwardStruct p{a.record(vrxgRfwdInputStruct{}, "input"), output};
+            return a.call(vrxgRollforward, version, a.record(p), a.ca());
+        }, [](const vrxstub_call &c, Arena &) {
+            arg<vrxRollforwardStruct *>(c, 1)->output->value12 = 0x12345678;  // the fourth word
+        }, -1});
     return variants;
 }
 
@@ -195,21 +191,18 @@ const Variants variants(fourth_word());
 // left: the area, then the whole sqlca.
 std::vector<Variant> early_ends() {
     enum Refused { kUser, kListScratch, kLastEntry };
+    const char *const kRoll = "VRXGROLLFORWARD", *const kRecover = "VRXGRECOVER";
     const struct {
         const char *name, *label;
         Refused refused;
         bool refuseSqlca;
         std::int16_t before;  // sqlerrml
     } cases[] = {
-        {"VRXGROLLFORWARD", "user refused", kUser, false, 0},
-        {"VRXGROLLFORWARD", "user and sqlca refused", kUser, true, 0},
-        {"VRXGROLLFORWARD", "list scratch failed", kListScratch, false, 0},
-        {"VRXGROLLFORWARD", "last entry refused", kLastEntry, false, 0},
-        {"VRXGRECOVER", "user refused, tokens 3", kUser, false, 3},
-        {"VRXGRECOVER", "user refused, tokens 61", kUser, false, 61},
-        {"VRXGRECOVER", "user refused, tokens 70", kUser, false, 70},
-        {"VRXGRECOVER", "user refused, tokens -1", kUser, false, -1},
-        {"VRXGRECOVER", "user and sqlca refused", kUser, true, 0},
+        {kRoll, "user refused", kUser, false, 0}, {kRoll, "user and sqlca refused", kUser, true, 0},
+        {kRoll, "list scratch failed", kListScratch, false, 0}, {kRoll, "last entry refused", kLastEntry, false, 0},
+        {kRecover, "user refused, tokens 3", kUser, false, 3}, {kRecover, "user refused, tokens 61", kUser, false, 61},
+        {kRecover, "user refused, tokens 70", kUser, false, 70},
+        {kRecover, "user refused, tokens -1", kUser, false, -1}, {kRecover, "user and sqlca refused", kUser, true, 0},
     };
     std::vector<Variant> variants;
     for (const auto &k : cases)
