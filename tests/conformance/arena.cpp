@@ -139,7 +139,8 @@ std::string Arena::region(const void *p, std::uint32_t length, std::uint8_t mode
     const std::ptrdiff_t inside = at - static_cast<const char *>(it->first);
     if (inside != 0) return name + "+" + std::to_string(inside) + " " + size;
     const auto record = records_.find(p);
-    return record != records_.end() && record->second == length ? name + " /" + std::to_string(mode) : name + " " + size;
+    const bool whole = record != records_.end() && record->second == length;
+    return whole ? name + " /" + std::to_string(mode) : name + " " + size;
 }
 
 Rows::Rows(std::initializer_list<Row> rows) { registry().insert(registry().end(), rows.begin(), rows.end()); }

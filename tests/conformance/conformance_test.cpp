@@ -74,7 +74,9 @@ protected:
 
     // Calls the row with its core hooked. With pointer checking on, every
     // caller byte changed when the core runs lies where a check allowed it.
-    std::int32_t invoke(Arena &a, bool checked) { return invoke(a, checked, {"", "", row().call, row().core, row().coreResult}); }
+    std::int32_t invoke(Arena &a, bool checked) {
+        return invoke(a, checked, {"", "", row().call, row().core, row().coreResult});
+    }
     std::int32_t invoke(Arena &a, bool checked, const Variant &call) {
         if (!calls_core()) return call.call(a);
         int top = 0;
@@ -180,7 +182,8 @@ std::string printable(const std::string &text) {
         while (i + run < text.size() && text[i + run] == text[i]) ++run;
         const char c = text[i];
         if (run > 7) {
-            out += "{" + std::to_string(run) + (c == ' ' ? std::string(" blanks") : " " + printable(std::string(1, c))) + "}";
+            const std::string what = c == ' ' ? std::string(" blanks") : " " + printable(std::string(1, c));
+            out += "{" + std::to_string(run) + what + "}";
             i += run;
             continue;
         }

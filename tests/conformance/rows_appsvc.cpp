@@ -118,7 +118,8 @@ auto signed_at(std::vector<std::size_t> numbers, std::function<void(const vrxstu
         a.seen.clear();
         for (std::size_t i = 0; i < c.argc; ++i) {
             const bool number = std::find(numbers.begin(), numbers.end(), i) != numbers.end();
-            a.seen += (i == 0 ? "" : " ") + (number ? std::to_string(static_cast<std::int32_t>(c.args[i])) : a.describe(c.args[i]));
+            if (i != 0) a.seen += " ";
+            a.seen += number ? std::to_string(static_cast<std::int32_t>(c.args[i])) : a.describe(c.args[i]);
         }
         if (then) then(c, a);
     };

@@ -25,7 +25,9 @@ vrxConfigItem *get_items(Arena &a, std::vector<std::uint16_t> own) {
 }
 
 auto get(decltype(&sqlgxdb) entry) {
-    return [entry](Arena &a) { return a.call(entry, a.len(3), kHigh16 | a.count(15), get_items(a, {}), a.ca(), a.text(3)); };
+    return [entry](Arena &a) {
+        return a.call(entry, a.len(3), kHigh16 | a.count(15), get_items(a, {}), a.ca(), a.text(3));
+    };
 }
 
 vrxConfigItem *update_items(Arena &a) {
@@ -39,8 +41,8 @@ const Rows rows = {
     {"SQLGDDB", "'CBA' 15 items ca", get(sqlgddb)},
     {"SQLGXDBC", "'CBA' 15 items ca",
      [](Arena &a) {
-         return a.call(sqlgxdbc, ~0u, a.len(3), kHigh16 | a.count(15), get_items(a, {20, 103, 105, 107, 121, 120}), a.ca(), ~0u,
-                       a.text(3));
+         return a.call(sqlgxdbc, ~0u, a.len(3), kHigh16 | a.count(15), get_items(a, {20, 103, 105, 107, 121, 120}),
+                       a.ca(), ~0u, a.text(3));
      }},
     {"SQLGUDB", "'A' 3 items ca",
      [](Arena &a) {
@@ -101,7 +103,8 @@ namespace {
 // Token 66 (20 bytes) is blank-filled; 39 is updated only and left as the core wrote it.
 auto instance_get(decltype(&sqlgxsys) entry) {
     return [entry](Arena &a) {
-        auto *items = a.records<vrxConfigItem>({{66, 0, a.filled(20, "ABC")}, {39, 0, a.filled(9, "AB", false)}}, "items");
+        auto *items =
+            a.records<vrxConfigItem>({{66, 0, a.filled(20, "ABC")}, {39, 0, a.filled(9, "AB", false)}}, "items");
         return a.call(entry, kHigh16 | a.count(2), items, a.ca());
     };
 }
@@ -111,7 +114,8 @@ auto versioned(decltype(&vrxgCfgGet) entry) {
         auto *items = a.records<vrxgCfgItem>(
             {{4, a.len32(2), a.text(2, 1), 7}, {103, a.len32(3), a.text(3, 2), 8}, {9, a.len32(4), a.text(4, 2), 9}},
             "items");
-        return a.call(entry, a.version(9050000u), a.record(vrxgCfgStruct{a.count(3), items, 0x55, a.len32(1), a.text(1, 1)}), a.ca());
+        return a.call(entry, a.version(9050000u),
+                      a.record(vrxgCfgStruct{a.count(3), items, 0x55, a.len32(1), a.text(1, 1)}), a.ca());
     };
 }
 
@@ -131,7 +135,8 @@ const Rows instanceRows = {
          auto *items = a.records<vrxConfigItem>(
              {{7, 0, a.text(1)}, {39, 0, a.text(2, 1)}, {24, 0, nullptr}, {844, 0, a.text(4)}, {63, 0, a.text(3, 1)}},
              "items");
-         return a.call(sqlgusys, kHigh16 | a.count(5), a.records<std::uint16_t>({1, 2, 9, 4, 3}, "lengths"), items, a.ca());
+         return a.call(sqlgusys, kHigh16 | a.count(5), a.records<std::uint16_t>({1, 2, 9, 4, 3}, "lengths"), items,
+                       a.ca());
      },
      {"sqlgusys"}, "sqlgusys 348 348 348 348", {348, 348, 348, 348}},
     {"SQLGRSYS", "ca", [](Arena &a) { return a.call(sqlgrsys, a.ca()); }},
@@ -168,12 +173,14 @@ std::int32_t update_every_token(Arena &a) {
         std::string value = "V" + std::to_string(token);
         lengths.push_back(static_cast<std::uint16_t>(value.size()));
         value.resize(6, '!');
-        items.push_back({token, 0, token == 7 ? nullptr : a.records(std::vector<char>(value.begin(), value.end()), "value")});
+        char *stored = token == 7 ? nullptr : a.records(std::vector<char>(value.begin(), value.end()), "value");
+        items.push_back({token, 0, stored});
     }
     vrxstub_refuse_region(items[1].value, 0, 3);  // 24
     auto *at = a.output(reinterpret_cast<char *>(a.records(lengths, "lengths")), 2 * kTokenCount);
     a.writes(at, std::string(2 * kTokenCount - 1, '\0'));
-    return a.call(sqlgusys, kHigh16 | kTokenCount, reinterpret_cast<std::uint16_t *>(at), a.records(items, "items"), a.ca());
+    return a.call(sqlgusys, kHigh16 | kTokenCount, reinterpret_cast<std::uint16_t *>(at), a.records(items, "items"),
+                  a.ca());
 }
 
 // Each item's token and value as the core reads it, and the requests made of one record each.
@@ -181,7 +188,8 @@ void see_updated(const vrxstub_call &c, Arena &a) {
     const auto *items = arg<const vrxConfigItem *>(c, 1);
     for (std::uint32_t i = 0; i < kTokenCount; ++i) {
         const auto *value = static_cast<const char *>(items[i].value);
-        a.seen += " " + std::to_string(items[i].token) + (value != nullptr ? "=" + std::string(value, strnlen(value, 6)) : "");
+        a.seen += " " + std::to_string(items[i].token);
+        if (value != nullptr) a.seen += "=" + std::string(value, strnlen(value, 6));
     }
     const std::size_t requests = vrxstub_scratch_request_count();
     std::size_t records = 0;
@@ -198,7 +206,8 @@ auto sixty_five(decltype(&vrxgCfgGet) entry, bool noScratch) {
         std::vector<vrxgCfgItem> items;
         for (std::int32_t i = 0; i < 65; ++i) items.push_back({i, 1, i == 64 ? a.text(1, 1) : nullptr, 0});
         if (noScratch) vrxstub_fail_scratch_at(1);
-        return a.call(entry, 1u, a.record(vrxgCfgStruct{65, a.records(items, "items"), 0, 0, nullptr}, "params"), a.ca());
+        return a.call(entry, 1u, a.record(vrxgCfgStruct{65, a.records(items, "items"), 0, 0, nullptr}, "params"),
+                      a.ca());
     };
 }
 
@@ -206,7 +215,8 @@ auto sixty_five(decltype(&vrxgCfgGet) entry, bool noScratch) {
 void see_last(const vrxstub_call &c, Arena &a) {
     const auto *core = arg<const vrxCfgStruct *>(c, 1);
     a.see(core->iNumItems, core->piItems[64].iToken, core->piItems[64].pioValue);
-    a.seen += std::string(" from ") + (vrxstub_scratch_request_count() > 0 ? vrxstub_scratch_request_at(0)->file : "the stack");
+    const bool scratch = vrxstub_scratch_request_count() > 0;
+    a.seen += std::string(" from ") + (scratch ? vrxstub_scratch_request_at(0)->file : "the stack");
 }
 
 const Variants instanceVariants({

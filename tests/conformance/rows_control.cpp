@@ -87,7 +87,8 @@ std::int32_t create_with(Arena &a, bool dbcr, const char *eyeCatcher, const std:
     std::memcpy(d.collatingTable, (table + std::string(256 - table.size(), ' ')).data(), 256);
     std::memcpy(d.comment, "A comment                      ", 31);
     auto *descriptor = a.record(d, "descriptor");
-    auto *codes = a.record(vrxDbCodeSet{{'U', 'T', 'F', '-', '8', ' ', ' ', ' ', ' ', ' '}, {'D', 'E', ' ', ' ', ' ', ' '}}, "codes");
+    const vrxDbCodeSet codeSet{{'U', 'T', 'F', '-', '8', ' ', ' ', ' ', ' ', ' '}, {'D', 'E', ' ', ' ', ' ', ' '}};
+    auto *codes = a.record(codeSet, "codes");
     return dbcr ? a.call(sqlgdbcr, 0, 0, a.ca(), codes, 0, descriptor, nullptr, nullptr)
                 : a.call(sqlgcrea, 0, 0, 0, a.ca(), 0, 0, codes, descriptor, nullptr, nullptr, nullptr);
 }
@@ -105,11 +106,8 @@ Variant create_variant(bool dbcr, const char *eyeCatcher, const std::string &tab
 }
 
 const Variants variants({
-    create_variant(false, "SQLDBD02"),
-    create_variant(false, "SQLDBD02", std::string(256, 'Q')),
-    create_variant(false, "SQLDBDB0"),
-    create_variant(true, "SQLDBDB0"),
-    create_variant(true, "SQLDBD02"),
+    create_variant(false, "SQLDBD02"), create_variant(false, "SQLDBD02", std::string(256, 'Q')),
+    create_variant(false, "SQLDBDB0"), create_variant(true, "SQLDBDB0"), create_variant(true, "SQLDBD02"),
     create_variant(true, "SQLDBDB1"),
     // The options record is checked ahead of the initialisation; sqlerrp stays the caller's.
     {"SQLGADDN", "initialisation failing",

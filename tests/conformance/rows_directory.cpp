@@ -27,23 +27,26 @@ const Rows rows = {
      }},
     {"SQLGDGNE", "7 entry ca",
      [](Arena &a) { return a.call(sqlgdgne, kHigh16 | 7, a.record<vrxDbDirEntry *>(nullptr, "entry"), a.ca()); }},
-    {"SQLGDCLS", "8020000 & ca 1286", [](Arena &a) { return a.call(sqlgdcls, kHigh16 | 0x0506, a.ca()); }, {"SQLGDCLS"}, "", {},
-     see_handle},
+    {"SQLGDCLS", "8020000 & ca 1286", [](Arena &a) { return a.call(sqlgdcls, kHigh16 | 0x0506, a.ca()); },
+     {"SQLGDCLS"}, "", {}, see_handle},
     {"VRXGDBDIROPENSCAN", "9050000 & ca",
      [](Arena &a) {
-         return a.call(vrxgDbDirOpenScan, a.version(9050000u), a.output_from(a.record(vrxgDbDirOpenScanStruct{a.len32(1), a.text(1), 1, 2}),
-                                     offsetof(vrxgDbDirOpenScanStruct, oHandle)),
-                       a.ca());
+         return a.call(vrxgDbDirOpenScan, a.version(9050000u),
+                       a.output_from(a.record(vrxgDbDirOpenScanStruct{a.len32(1), a.text(1), 1, 2}),
+                                     offsetof(vrxgDbDirOpenScanStruct, oHandle)), a.ca());
      },
      {"SQLGDOSD"}},
     {"VRXGDBDIRGETNEXTENTRY", "9050000 & ca",
      [](Arena &a) {
-         return a.call(vrxgDbDirGetNextEntry, a.version(9050000u), a.output_from(a.record(vrxgDbDirNextEntryStruct{7, 9, nullptr}),
-                                                                  offsetof(vrxgDbDirNextEntryStruct, poDbDirEntry)), a.ca());
+         return a.call(vrxgDbDirGetNextEntry, a.version(9050000u),
+                       a.output_from(a.record(vrxgDbDirNextEntryStruct{7, 9, nullptr}),
+                                     offsetof(vrxgDbDirNextEntryStruct, poDbDirEntry)), a.ca());
      },
      {"SQLGDGNE"}},
     {"VRXGDBDIRCLOSESCAN", "9050000 & ca 1286",
-     [](Arena &a) { return a.call(vrxgDbDirCloseScan, a.version(9050000u), a.record(vrxgDbDirCloseScanStruct{0x0506}), a.ca()); },
+     [](Arena &a) {
+         return a.call(vrxgDbDirCloseScan, a.version(9050000u), a.record(vrxgDbDirCloseScanStruct{0x0506}), a.ca());
+     },
      {"SQLGDCLS"}, "", {}, see_handle},
 };
 
@@ -122,8 +125,9 @@ void see_node(const vrxstub_call &c, Arena &a) {
 vrxHostDbEntry *host_entry(Arena &a, std::uint16_t structId = 0x100, const char *local = "LOCAL") {
     vrxHostDbEntry e{};
     e.structId = structId;
-    const std::pair<char *, const char *> texts[] = {{e.comment, "COMMENT"}, {e.localName, local}, {e.targetName, "TARGET"},
-                                                     {e.requesterName, "REQ"}, {e.parameters, "PARMS"}};
+    const std::pair<char *, const char *> texts[] = {{e.comment, "COMMENT"}, {e.localName, local},
+                                                     {e.targetName, "TARGET"}, {e.requesterName, "REQ"},
+                                                     {e.parameters, "PARMS"}};
     std::memset(e.comment, ' ', offsetof(vrxHostDbEntry, reserved3) - offsetof(vrxHostDbEntry, comment));
     for (const auto &[field, text] : texts) std::memcpy(field, text, std::strlen(text));
     return a.record(e, "entry");
@@ -181,7 +185,8 @@ Variant host_entries(std::int32_t result, std::int32_t sqlcode) {
                 auto *count = a.record<std::int16_t>(0, "count");
                 auto *entries = a.records(values, "entries");
                 a.output(reinterpret_cast<char *>(count), 2);
-                for (vrxHostDbEntry *e = entries; e != entries + 3; ++e) a.output(reinterpret_cast<char *>(e) + 6, sizeof *e - 6);
+                for (vrxHostDbEntry *e = entries; e != entries + 3; ++e)
+                    a.output(reinterpret_cast<char *>(e) + 6, sizeof *e - 6);
                 return a.call(sqlggdgt, a.ca(), count, entries);
             },
             [=](const vrxstub_call &c, Arena &) {
@@ -193,11 +198,14 @@ Variant host_entries(std::int32_t result, std::int32_t sqlcode) {
 
 const Variants hostVariants({
     // Trimmed under identifier 0x100 only, and put back.
-    {"SQLGGDAD", "identifier 255", [](Arena &a) { return a.call(sqlggdad, a.ca(), host_entry(a, 0x0FF)); }, see_host_entry},
-    host_fill("SQLGGDEL", sqlggdel, 0, 0), host_fill("SQLGGDEL", sqlggdel, 0, 100), host_fill("SQLGGDEL", sqlggdel, 0, -1),
-    host_fill("SQLGGDEL", sqlggdel, 4, 0), host_fill("SQLGGDEL", sqlggdel, 0, 0, 0x101),
-    host_fill("SQLGGDGE", sqlggdge, 0, 0), host_fill("SQLGGDGE", sqlggdge, 0, 100), host_fill("SQLGGDGE", sqlggdge, 0, -1),
-    host_fill("SQLGGDGE", sqlggdge, 4, 0), host_fill("SQLGGDGE", sqlggdge, 0, 0, 0x101),
+    {"SQLGGDAD", "identifier 255", [](Arena &a) { return a.call(sqlggdad, a.ca(), host_entry(a, 0x0FF)); },
+     see_host_entry},
+    host_fill("SQLGGDEL", sqlggdel, 0, 0), host_fill("SQLGGDEL", sqlggdel, 0, 100),
+    host_fill("SQLGGDEL", sqlggdel, 0, -1), host_fill("SQLGGDEL", sqlggdel, 4, 0),
+    host_fill("SQLGGDEL", sqlggdel, 0, 0, 0x101),
+    host_fill("SQLGGDGE", sqlggdge, 0, 0), host_fill("SQLGGDGE", sqlggdge, 0, 100),
+    host_fill("SQLGGDGE", sqlggdge, 0, -1), host_fill("SQLGGDGE", sqlggdge, 4, 0),
+    host_fill("SQLGGDGE", sqlggdge, 0, 0, 0x101),
     host_entries(0, 0), host_entries(0, 5), host_entries(0, -1), host_entries(4, 0),
 });
 
@@ -249,14 +257,17 @@ std::vector<Variant> node_layouts() {
                         const std::string text = width == 256 ? std::string(256, 'h') : "F" + std::to_string(width);
                         std::memcpy(&protocol[offset], (text + std::string(width - text.size(), ' ')).data(), width);
                     }
-                    return a.call(sqlgctnd, a.ca(), a.record(n, "node"), static_cast<void *>(a.records(protocol, "protocol")));
+                    return a.call(sqlgctnd, a.ca(), a.record(n, "node"),
+                                  static_cast<void *>(a.records(protocol, "protocol")));
                 };
                 const auto see = [=](const vrxstub_call &c, Arena &a) {
                     see_field(a, arg<const void *>(c, 0), offsetof(vrxNodeRecord, comment), 31);
                     see_field(a, arg<const void *>(c, 0), offsetof(vrxNodeRecord, nodeName), 9);
-                    for (const auto &[offset, width] : layout.fields) see_field(a, arg<const void *>(c, 1), offset, width);
+                    for (const auto &[offset, width] : layout.fields)
+                        see_field(a, arg<const void *>(c, 1), offset, width);
                 };
-                variants.push_back({"SQLGCTND", "code " + std::to_string(code) + " id " + std::to_string(structId), call, see});
+                const std::string label = "code " + std::to_string(code) + " id " + std::to_string(structId);
+                variants.push_back({"SQLGCTND", label, call, see});
             }
     return variants;
 }
@@ -264,8 +275,8 @@ std::vector<Variant> node_layouts() {
 const Variants variants(node_layouts());
 
 const Rows nodeAndHostRows = {
-    {"SQLGCTND", "node protocol ca 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcd' 'NODENAME' 'PQRSTUVWXYZabcd'", catalogue_node, {}, "", {},
-     see_node},
+    {"SQLGCTND", "node protocol ca 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcd' 'NODENAME' 'PQRSTUVWXYZabcd'",
+     catalogue_node, {}, "", {}, see_node},
     {"SQLGUNCN", "'A' ca", [](Arena &a) { return a.call(sqlguncn, a.len(1), a.ca(), a.text(1)); }},
     {"SQLGNOPS", "handle count ca",
      [](Arena &a) {
@@ -295,8 +306,8 @@ const Rows nodeAndHostRows = {
     {"VRXGUPDATEALTERNATESERVERFORDB", "9050000 & ca 'A' 'BA' 'CBA'",
      [](Arena &a) {
          return a.call(vrxgUpdateAlternateServerForDB, a.version(9050000u),
-                       a.record(vrxgUpdateAltServerStruct{a.len32(1), a.text(1), a.len32(2), a.text(2), a.len32(3), a.text(3)}),
-                       a.ca());
+                       a.record(vrxgUpdateAltServerStruct{a.len32(1), a.text(1), a.len32(2), a.text(2), a.len32(3),
+                                                          a.text(3)}), a.ca());
      },
      {"SQLGUPAS"}, "", {},
      [](const vrxstub_call &c, Arena &a) {

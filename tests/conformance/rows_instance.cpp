@@ -93,7 +93,8 @@ std::int32_t start(Arena &a, const Instance &s) {
                              109,        110,          111, 1,   a.len32(2), a.text(2, 2), a.len32(4),
                              a.text(4, 3), VRX_START_SELECT_U};
     char *bytes = reinterpret_cast<char *>(&o);
-    const std::size_t flag = offsetof(vrxgStartOptionsStruct, iFlag), selector = offsetof(vrxgStartOptionsStruct, iSelector);
+    const std::size_t flag = offsetof(vrxgStartOptionsStruct, iFlag);
+    const std::size_t selector = offsetof(vrxgStartOptionsStruct, iSelector);
     std::memset(bytes + flag + 1, s.padding, offsetof(vrxgStartOptionsStruct, iTextULen) - flag - 1);
     std::memset(bytes + selector + 1, s.padding, sizeof o - selector - 1);
     o.iFlag = s.flag;
@@ -113,8 +114,8 @@ std::int32_t stop(Arena &a, const Instance &s) {
 template <class Record, class Core>
 Row versioned(const char *name, const char *seen, std::int32_t(VRX_STDCALL *entry)(std::uint32_t, Record *, sqlca *),
               Record (*make)(Arena &), void (*show)(const Core &, Arena &)) {
-    return {name, seen, [=](Arena &a) { return a.call(entry, a.version(9050000u), a.record(make(a)), a.ca()); }, {}, "", {},
-            [=](const vrxstub_call &c, Arena &a) { show(*arg<const Core *>(c, 1), a); }};
+    return {name, seen, [=](Arena &a) { return a.call(entry, a.version(9050000u), a.record(make(a)), a.ca()); },
+            {}, "", {}, [=](const vrxstub_call &c, Arena &a) { show(*arg<const Core *>(c, 1), a); }};
 }
 
 const Rows rows = {
@@ -139,8 +140,8 @@ const Rows rows = {
      "'DCBA                    ' 85",
      [](Arena &a) { return start(a, {}); }, {}, "", {}, see_start},
     // The stop text and the instance name end on the same byte.
-    {"VRXGINSTANCESTOP", "9050000 & ca 1 'DCBA' 7 'A' 'BA' 'CBA' stop", [](Arena &a) { return stop(a, {}); }, {}, "", {},
-     see_stop},
+    {"VRXGINSTANCESTOP", "9050000 & ca 1 'DCBA' 7 'A' 'BA' 'CBA' stop", [](Arena &a) { return stop(a, {}); },
+     {}, "", {}, see_stop},
     // Given password, user name, instance name; the core takes them the other way round.
     {"SQLGATIN", "'CBA' 'BA' 'A' ca",
      [](Arena &a) {
@@ -210,14 +211,16 @@ const Rows rows = {
 void see_null_checks(const vrxstub_call &, Arena &a) {
     for (const vrxstub_call &c : calls("sqlagcptr_real"))
         if (arg<const void *>(c, 0) == nullptr)
-            a.seen += " checked null " + std::to_string(arg<std::uint32_t>(c, 1)) + "/" + std::to_string(arg<std::uint8_t>(c, 2));
+            a.seen += " checked null " + std::to_string(arg<std::uint32_t>(c, 1)) + "/" +
+                      std::to_string(arg<std::uint8_t>(c, 2));
 }
 
 // A record form's texts one at a time (index, length): terminated at their
 // length, or at their cap when that is less; a length of 0 leaves a text
 // alone. Then a null record: checked for the record's size, and passed on.
 template <class Record>
-std::vector<Variant> form_texts(const char *name, const char *record, std::int32_t(VRX_STDCALL *entry)(Record *, sqlca *),
+std::vector<Variant> form_texts(const char *name, const char *record,
+                                std::int32_t(VRX_STDCALL *entry)(Record *, sqlca *),
                                 const std::vector<std::size_t> &lengthAt,
                                 std::initializer_list<std::pair<std::size_t, std::uint32_t>> cases) {
     std::vector<Variant> out;
@@ -269,12 +272,9 @@ Variant name_back(const char *label, std::string written, std::int32_t result = 
 using namespace std::string_literals;
 
 const Variants variants({
-    start_with("local, flag 0", local(0, 0)),
-    start_with("local, flag 0, padding", local(0, 0xFF)),
-    start_with("local, flag 1, padding", local(1, 0xFF)),
-    start_with("local, flag 0x80, G", local(0x80, 0, 'G')),
-    start_with("local, selector X", local(1, 0, 'X')),
-    start_with("local, selector u", local(1, 0, 'u')),
+    start_with("local, flag 0", local(0, 0)), start_with("local, flag 0, padding", local(0, 0xFF)),
+    start_with("local, flag 1, padding", local(1, 0xFF)), start_with("local, flag 0x80, G", local(0x80, 0, 'G')),
+    start_with("local, selector X", local(1, 0, 'X')), start_with("local, selector u", local(1, 0, 'u')),
     start_with("local, U of length 0", local(1, 0, 'U', true)),
     start_with("no communication record", {true, true, false}),
     start_with("no options, name of length 0", {true, false, true, false}),
@@ -286,9 +286,7 @@ const Variants variants({
     {"VRXGINSTANCESTOP", "null record",
      [](Arena &a) { return a.call(vrxgInstanceStop, 9050000u, static_cast<vrxgInstanceStruct *>(nullptr), a.ca()); },
      see_null_checks},
-    name_back("NUL first", "\0BCDEFGHI"s),
-    name_back("NUL last", "ABCDEFGH\0"s),
-    name_back("no NUL", "ABCDEFGHI"),
+    name_back("NUL first", "\0BCDEFGHI"s), name_back("NUL last", "ABCDEFGH\0"s), name_back("no NUL", "ABCDEFGHI"),
     name_back("refused", "AB\0DEFGHI"s, 4711, true),
     name_back("core result -1032", "VRX\0EFGHI"s, -1032),
 });

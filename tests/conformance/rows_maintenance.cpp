@@ -78,7 +78,8 @@ const Rows rows = {
      [](Arena &a) {
          auto *lengths = a.records(std::vector<std::uint16_t>{2, 3}, "lengths");
          auto *names = a.records(std::vector<char *>{a.text(2), a.text(3)}, "names");
-         return a.call(sqlgstat, a.len(1), kHigh16 | a.count(2), kHigh8 | 7, kHigh8 | 9, lengths, a.ca(), names, a.text(1));
+         return a.call(sqlgstat, a.len(1), kHigh16 | a.count(2), kHigh8 | 7, kHigh8 | 9, lengths, a.ca(), names,
+                       a.text(1));
      },
      {"sqlgstat"}, "sqlgstat 264", {264},
      [](const vrxstub_call &c, Arena &a) {

@@ -74,8 +74,8 @@ const Rows rows = {
      {"sqlgmnsz"}, "sqlgmnsz 278", {278}, see_request<vrxSnapshotSizeRequest>, kNoSavedBytes, kNoSavedBytes},
     {"VRXGRESETMONITOR", "9050000 & ca 1 'CBA' 4 5",
      [](Arena &a) {
-         return a.call(vrxgResetMonitor, a.version(9050000u), a.record(vrxgResetMonitorData{1, a.text(3), a.len32(3), 4, 5}),
-                       a.ca());
+         return a.call(vrxgResetMonitor, a.version(9050000u),
+                       a.record(vrxgResetMonitorData{1, a.text(3), a.len32(3), 4, 5}), a.ca());
      },
      {}, "", {}, see_reset},
     {"SQLGMRST", "7010000 & ca 5 'BA' 7 4294967295",
@@ -143,7 +143,8 @@ std::vector<Variant> object_lists() {
          [](Arena &a, vrxgObjectList *l, bool noRecord) {
              return message_function(a, a.call(vrxgGetSnapshot, 9050000u, data(a, l, noRecord), a.ca()));
          }},
-        {"SQLGMNSS", [](Arena &a, vrxgObjectList *l, bool) { return a.call(sqlgmnss, 0u, a.ca(), 0u, 0u, 0u, l, 0u, 0u); }},
+        {"SQLGMNSS",
+         [](Arena &a, vrxgObjectList *l, bool) { return a.call(sqlgmnss, 0u, a.ca(), 0u, 0u, 0u, l, 0u, 0u); }},
         {"VRXGGETSNAPSHOTSIZE",
          [](Arena &a, vrxgObjectList *l, bool noRecord) {
              return a.call(vrxgGetSnapshotSize, 9050000u, data(a, l, noRecord), a.ca());

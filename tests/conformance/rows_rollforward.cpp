@@ -70,11 +70,14 @@ const Rows rows = {
      "v4 v8 0",
      [](Arena &a) {
          const vrxgRfwdOutputStruct out{a.filled(33, "ROLLED"), v(a, "v4"), v(a, "v8"), 0xAAAAAAAA};
-         const vrxgRollforwardStruct p{a.record(versioned_input(a), "input"), a.output_from(a.record(out, "output"), offsetof(vrxgRfwdOutputStruct, oValue12))};
+         const vrxgRollforwardStruct p{
+             a.record(versioned_input(a), "input"),
+             a.output_from(a.record(out, "output"), offsetof(vrxgRfwdOutputStruct, oValue12))};
          return a.call(vrxgRollforward, a.version(8010000u), a.record(p), a.ca());
      },
      {"sqlgroll"}, "sqlgroll 368", {368}, see_rollforward},
-    {"VRXGRECOVER", "9050000 & ca 'A' 'CBA' 'DCBA' 12 16 20 24 'BA' 'EDCBA' 36 40 44 48 52 56 'FEDCBA' 64 68 'GFEDCBA' 76 80",
+    {"VRXGRECOVER",
+     "9050000 & ca 'A' 'CBA' 'DCBA' 12 16 20 24 'BA' 'EDCBA' 36 40 44 48 52 56 'FEDCBA' 64 68 'GFEDCBA' 76 80",
      [](Arena &a) {
          const vrxgRecoverStruct p{a.text(1), a.len32(1), a.text(3), a.len32(3), a.text(4), a.len32(4),
                                    {12, 16, 20, 24}, a.text(2), a.len32(2), a.text(5), a.len32(5),
@@ -126,7 +129,8 @@ const Rows rows = {
      }},
     {"VRXGHISTORYGETENTRY", "9050000 rec ca",
      [](Arena &a) {
-         return a.call(vrxgHistoryGetEntry, a.version(9050000u), static_cast<vrxgHistoryGetEntryStruct *>(v(a, "rec")), a.ca());
+         return a.call(vrxgHistoryGetEntry, a.version(9050000u),
+                       static_cast<vrxgHistoryGetEntryStruct *>(v(a, "rec")), a.ca());
      }},
     {"VRXGHISTORYCLOSESCAN", "9050000 handle ca",
      [](Arena &a) {
@@ -145,7 +149,10 @@ const Rows rows = {
          a.see(core->entry, core->newLocation, core->newDeviceType, core->newComment, core->value16, core->value20);
      }},
     {"VRXGPRUNE", "9050000 & ca 'BA' 8 12 16 20",
-     [](Arena &a) { return a.call(vrxgPrune, a.version(9050000u), a.record(vrxgPruneStruct{a.len32(2), a.text(2), {8, 12, 16, 20}}), a.ca()); },
+     [](Arena &a) {
+         return a.call(vrxgPrune, a.version(9050000u),
+                       a.record(vrxgPruneStruct{a.len32(2), a.text(2), {8, 12, 16, 20}}), a.ca());
+     },
      {}, "", {},
      [](const vrxstub_call &c, Arena &a) {
          const auto *core = arg<const vrxPruneStruct *>(c, 1);
@@ -158,16 +165,15 @@ const Rows rows = {
 std::vector<Variant> fourth_word() {
     std::vector<Variant> variants;
     for (std::uint32_t version : {8010000u, 8999999u, 9000000u})
-        variants.push_back({"VRXGROLLFORWARD", "version " + std::to_string(version),
-                            [version](Arena &a) {
-                                const vrxgRfwdOutputStruct out{a.out(33), nullptr, nullptr, 0xAAAAAAAA};
-                                auto *output = a.record(out, "output");
-                                a.output(reinterpret_cast<char *>(output) + offsetof(vrxgRfwdOutputStruct, oValue12), 4);
-                                const vrxgRollforwardStruct p{a.record(vrxgRfwdInputStruct{}, "input"), output};
-                                return a.call(vrxgRollforward, version, a.record(p), a.ca());
-                            },
-                            [](const vrxstub_call &c, Arena &) { arg<vrxRollforwardStruct *>(c, 1)->output->value12 = 0x12345678; },
-                            -1});
+        variants.push_back({"VRXGROLLFORWARD", "version " + std::to_string(version), [version](Arena &a) {
+            const vrxgRfwdOutputStruct out{a.out(33), nullptr, nullptr, 0xAAAAAAAA};
+            auto *output = a.record(out, "output");
+            a.output(reinterpret_cast<char *>(output) + offsetof(vrxgRfwdOutputStruct, oValue12), 4);
+            const vrxgRollforwardStruct p{a.record(vrxgRfwdInputStruct{}, "input"), output};
+            return a.call(vrxgRollforward, version, a.record(p), a.ca());
+        }, [](const vrxstub_call &c, Arena &) {
+            arg<vrxRollforwardStruct *>(c, 1)->output->value12 = 0x12345678;  // the fourth word
+        }, -1});
     return variants;
 }
 
@@ -185,17 +191,18 @@ const Variants variants(fourth_word());
 // left: the area, then the whole sqlca.
 std::vector<Variant> early_ends() {
     enum Refused { kUser, kListScratch, kLastEntry };
+    const char *const kRoll = "VRXGROLLFORWARD", *const kRecover = "VRXGRECOVER";
     const struct {
         const char *name, *label;
         Refused refused;
         bool refuseSqlca;
         std::int16_t before;  // sqlerrml
     } cases[] = {
-        {"VRXGROLLFORWARD", "user refused", kUser, false, 0}, {"VRXGROLLFORWARD", "user and sqlca refused", kUser, true, 0},
-        {"VRXGROLLFORWARD", "list scratch failed", kListScratch, false, 0}, {"VRXGROLLFORWARD", "last entry refused", kLastEntry, false, 0},
-        {"VRXGRECOVER", "user refused, tokens 3", kUser, false, 3}, {"VRXGRECOVER", "user refused, tokens 61", kUser, false, 61},
-        {"VRXGRECOVER", "user refused, tokens 70", kUser, false, 70}, {"VRXGRECOVER", "user refused, tokens -1", kUser, false, -1},
-        {"VRXGRECOVER", "user and sqlca refused", kUser, true, 0},
+        {kRoll, "user refused", kUser, false, 0}, {kRoll, "user and sqlca refused", kUser, true, 0},
+        {kRoll, "list scratch failed", kListScratch, false, 0}, {kRoll, "last entry refused", kLastEntry, false, 0},
+        {kRecover, "user refused, tokens 3", kUser, false, 3}, {kRecover, "user refused, tokens 61", kUser, false, 61},
+        {kRecover, "user refused, tokens 70", kUser, false, 70},
+        {kRecover, "user refused, tokens -1", kUser, false, -1}, {kRecover, "user and sqlca refused", kUser, true, 0},
     };
     std::vector<Variant> variants;
     for (const auto &k : cases)
@@ -205,10 +212,15 @@ std::vector<Variant> early_ends() {
             auto *list = a.record(vrxTablespaceList{2, a.records(entries, "entries")}, "tablespaces");
             vrxgRecoverStruct recover{};
             vrxgRfwdInputStruct in{};
-            std::tie(recover.piUserName, recover.iUserNameLen, in.piUserName, in.iUserNameLen, in.piTablespaceList) = std::tuple(user, 1, user, 1, list);
+            std::tie(recover.piUserName, recover.iUserNameLen) = std::tuple(user, 1);
+            std::tie(in.piUserName, in.iUserNameLen, in.piTablespaceList) = std::tuple(user, 1, list);
             const bool recovers = std::string(k.name) == "VRXGRECOVER";
-            auto *record = recovers ? nullptr : a.record(vrxgRollforwardStruct{a.record(in, "input"),
-                                                         a.record(vrxgRfwdOutputStruct{area(a, 33, std::string("AB\0CD", 5)), nullptr, nullptr, 0}, "output")}, "rollforward");
+            vrxgRollforwardStruct *record = nullptr;
+            if (!recovers) {
+                auto *input = a.record(in, "input");
+                const vrxgRfwdOutputStruct out{area(a, 33, std::string("AB\0CD", 5)), nullptr, nullptr, 0};
+                record = a.record(vrxgRollforwardStruct{input, a.record(out, "output")}, "rollforward");
+            }
             auto *recoverRecord = recovers ? a.record(recover, "recover") : nullptr;
             sqlca *ca = a.ca();
             ca->sqlerrml = k.before;
@@ -218,16 +230,20 @@ std::vector<Variant> early_ends() {
             if (k.refused == kUser) vrxstub_refuse_region(user, 1, 1);
             if (k.refused == kListScratch) vrxstub_fail_scratch_at(1);
             if (k.refused == kLastEntry) vrxstub_refuse_region(list->entries[1].text, 4, 3);
-            const std::int32_t result = recovers ? a.call(vrxgRecover, 9000000u, recoverRecord, ca) : a.call(vrxgRollforward, 9000000u, record, ca);
+            const std::int32_t result = recovers ? a.call(vrxgRecover, 9000000u, recoverRecord, ca)
+                                                 : a.call(vrxgRollforward, 9000000u, record, ca);
             int nulls = 0;
             for (const vrxstub_call &c : calls("sqlagcptr_real")) nulls += c.args[0] == 0 && c.args[2] == 1;
             a.seen += std::to_string(nulls) + " null checked";
-            for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i) a.seen += ", scratch " + std::to_string(vrxstub_scratch_request_at(i)->size);
+            for (std::size_t i = 0; i < vrxstub_scratch_request_count(); ++i)
+                a.seen += ", scratch " + std::to_string(vrxstub_scratch_request_at(i)->size);
             const auto logs = calls("pdLog");
             for (std::size_t n = 0; n < logs.size(); ++n) {
                 a.seen += ", logged";
-                for (int i = 0; i < 15; ++i)  // the two items' addresses as & when given
-                    a.seen += " " + ((i == 11 || i == 14) && logs[n].args[i] != 0 ? "&" : std::to_string(logs[n].args[i]));
+                for (int i = 0; i < 15; ++i) {  // the two items' addresses as & when given
+                    const bool address = (i == 11 || i == 14) && logs[n].args[i] != 0;
+                    a.seen += " " + (address ? "&" : std::to_string(logs[n].args[i]));
+                }
                 for (std::uint32_t item = 0, length = 0; item < logs[n].args[7]; ++item) {
                     const char *bytes = vrxstub_log_item(n, item, &length);
                     a.seen += " '" + std::string(bytes, length) + "'";

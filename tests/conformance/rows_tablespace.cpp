@@ -129,7 +129,8 @@ std::vector<Variant> six_byte_texts() {
                 std::vector<char> bytes(3 * e.stride, 'o');
                 std::memcpy(&bytes[e.stride + e.offset], "ABCDEF", 6);
                 char *records = a.records(bytes, "records"), *elsewhere = nullptr;
-                if (std::string(e.name) == "SQLGMTSQ") elsewhere = a.records(std::vector<char>(e.stride, 'o'), "elsewhere");
+                if (std::string(e.name) == "SQLGMTSQ")
+                    elsewhere = a.records(std::vector<char>(e.stride, 'o'), "elsewhere");
                 for (std::size_t i = 0; i < 3; ++i) a.output(records + i * e.stride + e.offset, 6);
                 for (char *at : {records, records + 2 * e.stride}) a.writes(at + e.offset, "AB");
                 if (elsewhere != nullptr) a.writes(a.output(elsewhere + e.offset, 6), "AB");
@@ -152,8 +153,9 @@ std::vector<Variant> six_byte_texts() {
 const Variants variants(six_byte_texts());
 
 // No container: no core call.
-const Variants noContainers({{"SQLGSTSC", "no containers",
-                              [](Arena &a) { return a.call(sqlgstsc, a.ca(), v(a, "v2"), v(a, "v3"), 0u, containers(a)); }}});
+const Variants noContainers({{"SQLGSTSC", "no containers", [](Arena &a) {
+                                  return a.call(sqlgstsc, a.ca(), v(a, "v2"), v(a, "v3"), 0u, containers(a));
+                              }}});
 
 }  // namespace
 }  // namespace vrxtest::conformance

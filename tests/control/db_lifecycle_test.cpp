@@ -18,7 +18,8 @@ TEST_F(DbLifecycleTest, CreatePutsTheDescriptorBackOnlyWhileItCarriesItsEyeCatch
     std::memcpy(d.collatingTable, "TABLE", 5);
     std::memcpy(d.comment, "A comment                      ", 31);
     vrxDbDescriptor *descriptor = mem.place(d);
-    vrxDbCodeSet *codes = mem.place(vrxDbCodeSet{{'U', 'T', 'F', '-', '8', ' ', ' ', ' ', ' ', ' '}, {'D', 'E', ' ', ' ', ' ', ' '}});
+    vrxDbCodeSet *codes =
+        mem.place(vrxDbCodeSet{{'U', 'T', 'F', '-', '8', ' ', ' ', ' ', ' ', ' '}, {'D', 'E', ' ', ' ', ' ', ' '}});
     sqlca *ca = mem.ca();
     mem.snapshot();
     CoreHook hook("sqlecrea_api",

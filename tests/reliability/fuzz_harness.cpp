@@ -156,7 +156,8 @@ Outcome run_input(const std::uint8_t *data, std::size_t size, bool concurrent) {
     if (!concurrent && (vrxstub_outstanding_blocks() != 0 || vrxstub_bad_releases() != 0))
         violated(entry.name, "scratch blocks left outstanding or released twice");
     if (run.coreCalled) {
-        if (initFail && initialises(entry.frame)) violated(entry.name, "the core was called after a failed initialisation");
+        if (initFail && initialises(entry.frame))
+            violated(entry.name, "the core was called after a failed initialisation");
         if (!concurrent && vrxstub_scratch_failures() != 0)
             violated(entry.name, "the core was called after a failed scratch request");
         if (row.resultIsCores ? got != run.coreResult : got != 0 && !(got == 1 && checkOn))
