@@ -20,6 +20,9 @@ struct Entry {
     const char *name, *core, *frame;
 };
 
+// A failing case names its entry point.
+void PrintTo(const Entry &e, std::ostream *out) { *out << e.name; }
+
 const Entry kEntries[] = {
 #define VRX_ENTRY(upper, mixed, bytes, core, coreBytes, subsystem, frame, source, library) {#upper, #core, #frame},
 #include "frame/entry_points.inc"
@@ -146,7 +149,8 @@ private:
 // What each entry point checks of the caller's storage, in the order it
 // first checks it, and what a refusal of each region gives, as checks.txt
 // holds them: "region: result [core [seeing ...]] [sqlcode n tag
-// ['tokens']]", a region as Arena::region names it. Then each variant of
+// ['tokens']] [sqlca+offset 'bytes' ...]", a region as Arena::region names
+// it, then any other byte of the sqlca that differs from the valid call's. Then each variant of
 // the entry point: "variant label[, checking region ...]: result [core
 // seeing ...] [sqlcode ...] [leaving 'output' ...]", every check of the
 // caller's storage in order, and its output areas as the call left them.
@@ -199,20 +203,36 @@ std::string printable(const std::string &text) {
 }
 
 // A call's outcome, beside the valid call's `seen` and sqlerrp.
-std::string outcome(Arena &a, std::int32_t result, const std::string &validSeen, const std::string &validTag) {
+// The sqlca's bytes that differ from `valid`'s outside the code, the tag
+// and the message tokens, as "sqlca+offset 'bytes'" per run of them.
+std::string sqlca_rest(const sqlca &ca, const sqlca &valid) {
+    const auto *at = reinterpret_cast<const char *>(&ca), *was = reinterpret_cast<const char *>(&valid);
+    const auto told = [&](std::size_t i) {
+        return (i >= offsetof(sqlca, sqlcode) && i < offsetof(sqlca, sqlerrmc) + std::max<int>(ca.sqlerrml, 0)) ||
+               (i >= offsetof(sqlca, sqlerrp) && i < offsetof(sqlca, sqlerrd));
+    };
+    std::string out;
+    for (std::size_t i = 0, n = 0; i < sizeof(sqlca); i += n + 1, n = 0) {
+        while (i + n < sizeof(sqlca) && !told(i + n) && at[i + n] != was[i + n]) ++n;
+        if (n != 0) out += " sqlca+" + std::to_string(i) + " '" + printable(std::string(at + i, n)) + "'";
+    }
+    return out;
+}
+
+std::string outcome(Arena &a, std::int32_t result, const std::string &validSeen, const sqlca &valid) {
     std::string out = std::to_string(result);
     if (a.coreCalls > 0) out += " core" + (a.seen != validSeen ? " seeing " + printable(a.seen) : "");
     else if (!a.seen.empty()) out += " seeing " + printable(a.seen);  // what a variant saw after the call
     const sqlca *ca = a.ca();
     const std::string tag(ca->sqlerrp, strnlen(ca->sqlerrp, 8));
     if (ca->sqlcode != 0) out += " sqlcode " + std::to_string(ca->sqlcode) + " " + tag;
-    else if (tag != validTag) out += " tag '" + printable(tag) + "'";
+    else if (tag != std::string(valid.sqlerrp, strnlen(valid.sqlerrp, 8))) out += " tag '" + printable(tag) + "'";
     if (ca->sqlerrml > 0) {
         std::string tokens(ca->sqlerrmc, std::min<std::size_t>(ca->sqlerrml, sizeof ca->sqlerrmc));
         std::replace(tokens.begin(), tokens.end(), '\xFF', '|');
         out += " '" + printable(tokens) + "'";
     }
-    return out;
+    return out + sqlca_rest(*ca, valid);
 }
 
 TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
@@ -229,7 +249,6 @@ TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
             std::find(regions.begin(), regions.end(), region) == regions.end())
             regions.push_back(region);
     }
-    const std::string validTag(valid.ca()->sqlerrp, strnlen(valid.ca()->sqlerrp, 8));
     std::string transcript;
     for (const auto &[offset, length, mode] : regions) {
         const std::string region = valid.region(valid.at(offset), length, mode);
@@ -243,7 +262,7 @@ TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
         allowed.push_back(a.sqlca_span());
         EXPECT_TRUE(unchanged_except(a.mem, allowed));
         EXPECT_EQ(vrxstub_outstanding_blocks(), 0u);
-        transcript += "  " + region + ": " + outcome(a, result, valid.seen, validTag) + "\n";
+        transcript += "  " + region + ": " + outcome(a, result, valid.seen, *valid.ca()) + "\n";
     }
     for (const Variant *v : variants_of(GetParam().name)) {
         SCOPED_TRACE("variant " + v->label);
@@ -263,7 +282,7 @@ TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
         for (const Span &out : a.outputs())
             outputs += " '" + printable(std::string(static_cast<const char *>(out.at), out.size)) + "'";
         transcript += "  variant " + v->label + (checks.empty() ? "" : ", checking" + checks) + ": " +
-                      outcome(a, result, "", validTag) +
+                      outcome(a, result, "", *valid.ca()) +
                       (outputs.empty() ? "" : " leaving" + outputs) + "\n";
     }
     write_section(GetParam().name, transcript);
