@@ -209,5 +209,7 @@ struct Variants {
     Variants(std::vector<Variant> variants);
 };
 std::vector<const Variant *> variants_of(const std::string &name);
+// A row's own valid call, as a variant is made.
+inline Variant as_call(const Row &row) { return {row.name, "row", row.call, row.core, row.coreResult}; }
 
 }  // namespace vrxtest::conformance

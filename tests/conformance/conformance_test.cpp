@@ -5,7 +5,6 @@
 #include <fstream>
 #include <sstream>
 #include <memory>
-#include <set>
 #include <tuple>
 
 #include "conformance/conformance.h"
@@ -78,7 +77,7 @@ protected:
     // Calls the row with its core hooked. With pointer checking on, every
     // caller byte changed when the core runs lies where a check allowed it.
     std::int32_t invoke(Arena &a, bool checked) {
-        return invoke(a, checked, {"", "", row().call, row().core, row().coreResult});
+        return invoke(a, checked, as_call(row()));
     }
     std::int32_t invoke(Arena &a, bool checked, const Variant &call) {
         if (!calls_core()) return call.call(a);
@@ -100,6 +99,14 @@ protected:
             return call.coreResult;
         });
         return call.call(a);
+    }
+
+    // Nothing of the caller's written but the output areas and the sqlca, nothing left outstanding.
+    static void expect_only_outputs_written(const Arena &a) {
+        std::vector<Span> allowed = a.outputs();
+        allowed.push_back(a.sqlca_span());
+        EXPECT_TRUE(unchanged_except(a.mem, allowed));
+        EXPECT_EQ(vrxstub_outstanding_blocks(), 0u);
     }
 
     // A checked frame prepares the sqlca and tags it before converting.
@@ -150,10 +157,11 @@ private:
 // first checks it, and what a refusal of each region gives, as checks.txt
 // holds them: "region: result [core [seeing ...]] [sqlcode n tag
 // ['tokens']] [sqlca+offset 'bytes' ...]", a region as Arena::region names
-// it, then any other byte of the sqlca that differs from the valid call's. Then each variant of
-// the entry point: "variant label[, checking region ...]: result [core
-// seeing ...] [sqlcode ...] [leaving 'output' ...]", every check of the
-// caller's storage in order, and its output areas as the call left them.
+// it, then any other byte of the sqlca that differs from the valid call's.
+// Then each variant of the entry point: "variant label[, checking region
+// ...]: result [core seeing ...] [sqlcode ...] [leaving 'output' ...]",
+// every check of the caller's storage in order, and its output areas as
+// the call left them.
 const std::map<std::string, std::string> &checks_txt() {
     static const std::map<std::string, std::string> sections = [] {
         static const char kText[] =
@@ -202,7 +210,6 @@ std::string printable(const std::string &text) {
     return out;
 }
 
-// A call's outcome, beside the valid call's `seen` and sqlerrp.
 // The sqlca's bytes that differ from `valid`'s outside the code, the tag
 // and the message tokens, as "sqlca+offset 'bytes'" per run of them.
 std::string sqlca_rest(const sqlca &ca, const sqlca &valid) {
@@ -219,6 +226,7 @@ std::string sqlca_rest(const sqlca &ca, const sqlca &valid) {
     return out;
 }
 
+// A call's outcome, beside the valid call's `seen` and sqlca.
 std::string outcome(Arena &a, std::int32_t result, const std::string &validSeen, const sqlca &valid) {
     std::string out = std::to_string(result);
     if (a.coreCalls > 0) out += " core" + (a.seen != validSeen ? " seeing " + printable(a.seen) : "");
@@ -258,10 +266,7 @@ TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
         Arena a(Layout::Aligned);
         vrxstub_refuse_region_with(a.at(offset), length, mode, kRefusal);
         const std::int32_t result = invoke(a, true);
-        std::vector<Span> allowed = a.outputs();
-        allowed.push_back(a.sqlca_span());
-        EXPECT_TRUE(unchanged_except(a.mem, allowed));
-        EXPECT_EQ(vrxstub_outstanding_blocks(), 0u);
+        expect_only_outputs_written(a);
         transcript += "  " + region + ": " + outcome(a, result, valid.seen, *valid.ca()) + "\n";
     }
     for (const Variant *v : variants_of(GetParam().name)) {
@@ -274,10 +279,7 @@ TEST_P(Conformance, ValidCallAndEachCheckedRegionRefused) {
         for (const vrxstub_call &c : calls("sqlagcptr_real"))
             if (a.mem.holds(arg<const void *>(c, 0)))
                 checks += " " + a.region(arg<const void *>(c, 0), arg<std::uint32_t>(c, 1), arg<std::uint8_t>(c, 2));
-        std::vector<Span> allowed = a.outputs();
-        allowed.push_back(a.sqlca_span());
-        EXPECT_TRUE(unchanged_except(a.mem, allowed));
-        EXPECT_EQ(vrxstub_outstanding_blocks(), 0u);
+        expect_only_outputs_written(a);
         std::string outputs;
         for (const Span &out : a.outputs())
             outputs += " '" + printable(std::string(static_cast<const char *>(out.at), out.size)) + "'";
@@ -398,9 +400,7 @@ TEST_P(Conformance, LengthsOfFourGigabytes) {
     Arena a(Layout::Huge);
     vrxstub_set_ptr_check(1);
     invoke(a, true);
-    std::vector<Span> allowed = a.outputs();
-    allowed.push_back(a.sqlca_span());
-    EXPECT_TRUE(unchanged_except(a.mem, allowed));
+    expect_only_outputs_written(a);
 }
 
 INSTANTIATE_TEST_SUITE_P(EntryPoints, Conformance, ::testing::ValuesIn(kEntries),

@@ -109,7 +109,7 @@ TEST_F(PlatformTest, NoEntryPointTakesHeapMemoryOfItsOwn) {
     for (const Entry &entry : kEntries) {
         const Row *row = find_row(entry.name);
         ASSERT_NE(row, nullptr) << entry.name;
-        std::vector<Variant> runs = {{entry.name, "row", row->call, row->core, row->coreResult}};
+        std::vector<Variant> runs = {as_call(*row)};
         for (const Variant *v : variants_of(entry.name)) runs.push_back(*v);
         for (const Variant &call : runs) {
             vrxstub_reset();
